@@ -1,0 +1,39 @@
+// Start-up of the programs: the coordinate axes, the two triangles (typed in
+// or from a fixed case) and their edges in the scene.
+#pragma once
+
+#include <array>
+#include <cstdio>
+
+#include "geometry.h"
+
+// Asks for the corners of both triangles on standard output and reads the
+// eighteen coordinates from standard input, each with "%f". A read that finds
+// no number leaves its coordinate (and every later one) at 0 and says once,
+// on standard error, where and why reading stopped.
+//
+//   readTriangles(a1, b1, c1, a2, b2, c2);
+void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point& c2);
+
+// The same dialogue on other streams (prompts to output, the one complaint
+// about bad input to errors).
+void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1,
+                       Point& b1, Point& c1, Point& a2, Point& b2, Point& c2);
+
+// Adds the x (10 long), y (10) and z (20) axes from origin, in black.
+void addAxes(Point origin);
+
+// Adds the edges a-b, a-c, b-c of one triangle in the given colour.
+void addTriangleEdges(Point a, Point b, Point c, ColorIndex color);
+
+inline constexpr ColorIndex kAxisColor = 9;
+inline constexpr ColorIndex kFirstTriangleColor = 2;
+inline constexpr ColorIndex kSecondTriangleColor = 5;
+
+// One demonstration pair: the corners a1, b1, c1, a2, b2, c2.
+using TrianglePair = std::array<Point, 6>;
+
+inline constexpr int kFixedCaseCount = 12;
+
+// Fixed case 1 to 12, the pairs shown by trikros-case01 to trikros-case12.
+TrianglePair fixedCase(int number);

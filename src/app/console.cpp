@@ -1,0 +1,79 @@
+// The console dialogue and the shapes that every program starts with.
+#include <cstdio>
+
+#include "app.h"
+#include "scene.h"
+
+namespace {
+
+struct Coordinate {
+  const char* prompt;
+  float* value;
+};
+
+struct Console {
+  std::FILE* input;
+  std::FILE* output;
+  std::FILE* errors;
+  bool failed = false;
+};
+
+// Reads one coordinate after its prompt. Reading stops for good at the first
+// failure (the offending characters stay in the input, or the input is over),
+// so only the first failure is worth telling the user about.
+void readCoordinate(const Coordinate& coordinate, Console& console) {
+  std::fprintf(console.output, "%s", coordinate.prompt);
+  const int read = std::fscanf(console.input, "%f", coordinate.value);
+  if (read == 1 || console.failed) return;
+  console.failed = true;
+  std::fflush(console.output);
+  if (read == EOF) {
+    std::fprintf(console.errors,
+                 "Greska: ulaz je zavrsen kod koordinate %.4s; ona i sve sledece koordinate "
+                 "ostaju 0.\n",
+                 coordinate.prompt);
+  } else {
+    std::fprintf(console.errors,
+                 "Greska: kod koordinate %.4s uneti tekst nije broj (decimalni zarez se pise kao "
+                 "tacka); ona i sve sledece koordinate ostaju 0.\n",
+                 coordinate.prompt);
+  }
+}
+
+void readTriangle(const char* heading, const Coordinate (&coordinates)[9], Console& console) {
+  std::fprintf(console.output, "%s", heading);
+  for (const Coordinate& coordinate : coordinates) readCoordinate(coordinate, console);
+}
+
+}  // namespace
+
+void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point& c2) {
+  readTrianglesFrom(stdin, stdout, stderr, a1, b1, c1, a2, b2, c2);
+}
+
+void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1,
+                       Point& b1, Point& c1, Point& a2, Point& b2, Point& c2) {
+  Console console{input, output, errors};
+  readTriangle("Uneti tacke prvog trougla:\n",
+               {{"a1.x = ", &a1.x}, {"a1.y = ", &a1.y}, {"a1.z = ", &a1.z},
+                {"b1.x = ", &b1.x}, {"b1.y = ", &b1.y}, {"b1.z = ", &b1.z},
+                {"c1.x = ", &c1.x}, {"c1.y = ", &c1.y}, {"c1.z = ", &c1.z}},
+               console);
+  readTriangle("Uneti tacke drugog trougla:\n",
+               {{"a2.x = ", &a2.x}, {"a2.y = ", &a2.y}, {"a2.z = ", &a2.z},
+                {"b2.x = ", &b2.x}, {"b2.y = ", &b2.y}, {"b2.z = ", &b2.z},
+                {"c2.x = ", &c2.x}, {"c2.y = ", &c2.y}, {"c2.z = ", &c2.z}},
+               console);
+}
+
+void addAxes(Point origin) {
+  addSegment(Segment(origin, Point{10.0f, 0.0f, 0.0f}), kAxisColor);
+  addSegment(Segment(origin, Point{0.0f, 10.0f, 0.0f}), kAxisColor);
+  addSegment(Segment(origin, Point{0.0f, 0.0f, 20.0f}), kAxisColor);
+}
+
+void addTriangleEdges(Point a, Point b, Point c, ColorIndex color) {
+  addSegment(Segment(a, b), color);
+  addSegment(Segment(a, c), color);
+  addSegment(Segment(b, c), color);
+}

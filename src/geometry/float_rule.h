@@ -1,0 +1,44 @@
+// Internal helpers for the kernel's evaluation rule: operands are widened to
+// double, and a quantity is rounded to float exactly where it gets a name.
+#pragma once
+
+#include <cmath>
+
+#include "geometry.h"
+
+namespace kernel {
+
+// A float operand taken into double precision.
+constexpr double wide(float value) { return static_cast<double>(value); }
+
+// A double result rounded to the nearest float: the moment a quantity is named.
+constexpr float named(double value) { return static_cast<float>(value); }
+
+// A vector whose components are named float quantities.
+struct Vector {
+  float x;
+  float y;
+  float z;
+};
+
+// b - a, each component a float.
+inline Vector difference(Point b, Point a) {
+  return {named(wide(b.x) - wide(a.x)), named(wide(b.y) - wide(a.y)),
+          named(wide(b.z) - wide(a.z))};
+}
+
+// u x v, each component the difference of two double products, rounded.
+inline Vector cross(Vector u, Vector v) {
+  return {named(wide(u.y) * wide(v.z) - wide(u.z) * wide(v.y)),
+          named(wide(u.z) * wide(v.x) - wide(u.x) * wide(v.z)),
+          named(wide(u.x) * wide(v.y) - wide(u.y) * wide(v.x))};
+}
+
+// |c| = sqrt(float((c.y^2 + c.x^2) + c.z^2)), rounded; the y term comes first.
+inline float length(Vector c) {
+  const float sumOfSquares =
+      named((wide(c.y) * wide(c.y) + wide(c.x) * wide(c.x)) + wide(c.z) * wide(c.z));
+  return named(std::sqrt(wide(sumOfSquares)));
+}
+
+}  // namespace kernel

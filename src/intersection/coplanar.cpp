@@ -1,0 +1,67 @@
+// The intersection of two triangles that lie in one plane.
+#include <cmath>
+#include <initializer_list>
+
+#include "intersection.h"
+
+namespace {
+
+// The corners found so far, in the order found.
+struct CornerList {
+  Intersection answer;
+
+  // Stores candidate unless it repeats a stored corner. Computed crossings
+  // can differ from a corner in their last bits, so a repeat is anything
+  // closer than the tolerance in each of x, y and z. Beyond six corners (only
+  // reachable by near-repeats that slip past that test) candidates are dropped.
+  void addIfNew(Point candidate) {
+    for (int i = 0; i < answer.count; ++i) {
+      const Point& stored = answer.corners[static_cast<std::size_t>(i)];
+      if (near(stored.x, candidate.x) && near(stored.y, candidate.y) &&
+          near(stored.z, candidate.z)) {
+        return;
+      }
+    }
+    if (answer.count == kMaxCorners) return;
+    answer.corners[static_cast<std::size_t>(answer.count++)] = candidate;
+  }
+
+  static bool near(float a, float b) {
+    return std::fabs(static_cast<double>(a) - static_cast<double>(b)) < kTolerance;
+  }
+};
+
+struct Edge {
+  Point from;
+  Point to;
+};
+
+}  // namespace
+
+Intersection findCoplanarIntersection(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2) {
+  CornerList corners;
+  // Phase 1: corners of the first triangle inside the second.
+  for (const Point& corner : {a1, b1, c1}) {
+    if (pointInTriangle(a2, b2, c2, corner)) corners.addIfNew(corner);
+  }
+  // Phase 2: corners of the second triangle inside the first.
+  for (const Point& corner : {a2, b2, c2}) {
+    if (pointInTriangle(a1, b1, c1, corner)) corners.addIfNew(corner);
+  }
+  // Phase 3: every edge of the first triangle against every edge of the
+  // second, edges in the order AB, AC, BC. Crossing points carry colour 9.
+  Point first, second;
+  const Edge firstEdges[3] = {{a1, b1}, {a1, c1}, {b1, c1}};
+  const Edge secondEdges[3] = {{a2, b2}, {a2, c2}, {b2, c2}};
+  for (const Edge& outer : firstEdges) {
+    for (const Edge& inner : secondEdges) {
+      const int common = segmentIntersection(outer.from, outer.to, inner.from, inner.to, first, second);
+      if (common == 1 || common == 2) corners.addIfNew(first);
+      if (common == 2) corners.addIfNew(second);
+    }
+  }
+  Intersection answer = corners.answer;
+  answer.pointStyle = PointStyle::OnCut;
+  answer.segmentStyle = SegmentStyle::Coplanar;
+  return answer;
+}

@@ -1,0 +1,89 @@
+// The intersection of two triangles in space: which kind it is and which
+// corners it has (the pure computation), and the report that prints it and
+// adds it to the scene.
+//
+// The six result slots are labelled M, N, P, Q, R, S, the letters that the
+// report prints; they are filled in the order in which the corners are found.
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "geometry.h"
+
+// Which point message the report prints.
+enum class PointStyle {
+  Touching,  // each triangle touches the other's plane in the same point
+  OnCut,     // a touching corner lies on the other's cut, or one coplanar corner
+  Crossing,  // the cuts of two triangles in different planes meet in a point
+};
+
+// Which segment message the report prints.
+enum class SegmentStyle {
+  Transversal,  // the triangles lie in different planes
+  Coplanar,     // the triangles lie in one plane
+};
+
+inline constexpr int kMaxCorners = 6;
+
+// The answer for one pair of triangles, before it is printed.
+struct Intersection {
+  // 0 none, 1 a point, 2 a segment, 3 to 6 a polygon with that many corners.
+  int count = 0;
+  PointStyle pointStyle = PointStyle::OnCut;            // used when count is 1
+  SegmentStyle segmentStyle = SegmentStyle::Coplanar;  // used when count is 2
+  // The first count entries: the corners in discovery order (M, N, P, ...).
+  std::array<Point, kMaxCorners> corners{};
+};
+
+// How the triangles a1, b1, c1 and a2, b2, c2 meet. Nothing is printed or
+// added to the scene.
+//
+//   Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2);
+Intersection findIntersection(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2);
+
+// The corners of the intersection of two triangles that lie in one plane:
+// corners of either triangle inside the other, then edge crossings, repeats
+// dropped, in the order found. Nothing is printed or added to the scene.
+//
+//   Intersection answer = findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
+Intersection findCoplanarIntersection(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2);
+
+// Finds the intersection, writes its corners into the first count slots,
+// prints the one report message and adds the intersection to the scene.
+// Returns count (0 none, 1 point, 2 segment, 3 to 6 polygon).
+//
+//   intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S);
+int intersectTriangles(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2, Point& M,
+                       Point& N, Point& P, Point& Q, Point& R, Point& S);
+
+// The same for two triangles known to lie in one plane.
+//
+//   int count = coplanarIntersection(M, N, P, Q, R, S, a1, b1, c1, a2, b2, c2);
+int coplanarIntersection(Point& M, Point& N, Point& P, Point& Q, Point& R, Point& S, Point a1,
+                         Point b1, Point c1, Point a2, Point b2, Point c2);
+
+// ---- The report -----------------------------------------------------------
+
+// The one console message for an answer, byte for byte as it is printed.
+std::string reportText(const Intersection& answer);
+
+// The edges that the report adds for a polygon, as pairs of corner indices
+// (0 = M, 1 = N, ...), in the order added. They follow the polygon's
+// boundary: the fixed pattern for the count where that pattern traces it,
+// else the corners taken around their centroid.
+std::vector<std::pair<int, int>> outlineEdges(const Intersection& answer);
+
+// Prints the message of the answer, flushes standard output and adds the
+// intersection to the scene in colour 0.
+void report(const Intersection& answer);
+
+// The report's entries by kind; each prints one message and adds its shape.
+void reportNone();
+void reportPoint(PointStyle style, Point M);
+void reportSegment(SegmentStyle style, Point M, Point N);
+void reportPolygon(int count, Point M, Point N, Point P, Point Q, Point R, Point S);
+// The coplanar routine's entry: count 0 none, 1 point, 2 segment, 3-6 polygon.
+void reportCorners(int count, Point M, Point N, Point P, Point Q, Point R, Point S);
