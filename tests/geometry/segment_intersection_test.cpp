@@ -1,0 +1,108 @@
+// Segment against segment: crossing, parallel, collinear, and the cases
+// where a coordinate plane or a coordinate cannot be used as it stands.
+#include <cmath>
+#include <optional>
+
+#include "../support.h"
+
+namespace {
+
+struct SegmentCase {
+  const char* name;
+  Point p1, p2, p3, p4;
+  int result;
+  Point first;   // when result >= 1
+  Point second;  // when result == 2
+};
+
+TEST(SegmentIntersection, Examples) {
+  const Point none;
+  const SegmentCase cases[] = {
+      {"cross in z = 0", pt(0, 0, 0), pt(1, 1, 0), pt(0, 1, 0), pt(1, 0, 0), 1, pt(0.5f, 0.5f, 0),
+       none},
+      {"along z against y = 0", pt(0, 0, 0), pt(0, 0, 2), pt(-1, 0, 1), pt(1, 0, 1), 1,
+       pt(0, 0, 1), none},
+      {"along z against along y", pt(0, 0, 0), pt(0, 0, 2), pt(0, -1, 1), pt(0, 1, 1), 1,
+       pt(0, 0, 1), none},
+      {"collinear overlap", pt(0, 0, 0), pt(4, 0, 0), pt(2, 0, 0), pt(6, 0, 0), 2, pt(2, 0, 0),
+       pt(4, 0, 0)},
+      {"collinear overlap, p3-p4 reversed", pt(0, 0, 0), pt(4, 0, 0), pt(6, 0, 0), pt(2, 0, 0), 2,
+       pt(4, 0, 0), pt(2, 0, 0)},
+      {"collinear, one common end", pt(0, 0, 0), pt(2, 0, 0), pt(2, 0, 0), pt(3, 0, 0), 1,
+       pt(2, 0, 0), none},
+      {"collinear, apart", pt(0, 0, 0), pt(2, 0, 0), pt(2.5f, 0, 0), pt(3, 0, 0), 0, none, none},
+      {"parallel lines", pt(0, 0, 0), pt(2, 0, 0), pt(0, 1, 0), pt(2, 1, 0), 0, none, none},
+      {"T-junction", pt(0, 0, 0), pt(2, 0, 0), pt(1, 0, 0), pt(1, 2, 0), 1, pt(1, 0, 0), none},
+      {"lines cross outside", pt(0, 0, 0), pt(2, 0, 0), pt(3, -1, 0), pt(3, 1, 0), 0, none, none},
+      {"skew", pt(0, 0, 0), pt(2, 2, 0), pt(0, 2, 1), pt(2, 0, 1), 0, none, none},
+      {"collinear along y", pt(0, 1, 0), pt(0, 5, 0), pt(0, 3, 0), pt(0, 9, 0), 2, pt(0, 3, 0),
+       pt(0, 5, 0)},
+      // Crossings in planes that project to a line on the chosen coordinate
+      // plane: they must still be found.
+      {"cross in x = 0", pt(0, 0, 0), pt(0, 2, 2), pt(0, 2, 0), pt(0, 0, 2), 1, pt(0, 1, 1), none},
+      {"cross in y = 0", pt(0, 0, 0), pt(2, 0, 2), pt(2, 0, 0), pt(0, 0, 2), 1, pt(1, 0, 1), none},
+      {"cross in x = y", pt(0, 0, 0), pt(2, 2, 2), pt(2, 2, 0), pt(0, 0, 2), 1, pt(1, 1, 1), none},
+      // Collinear along the z axis: measured by z.
+      {"vertical overlap", pt(1, 1, 0), pt(1, 1, 4), pt(1, 1, 2), pt(1, 1, 6), 2, pt(1, 1, 2),
+       pt(1, 1, 4)},
+      {"vertical, apart", pt(1, 1, 0), pt(1, 1, 1), pt(1, 1, 2), pt(1, 1, 6), 0, none, none},
+      {"vertical, one common end", pt(1, 1, 0), pt(1, 1, 2), pt(1, 1, 6), pt(1, 1, 2), 1,
+       pt(1, 1, 2), none},
+      // Segments of zero length are points.
+      {"point on segment", pt(1, 0, 0), pt(1, 0, 0), pt(0, 0, 0), pt(2, 0, 0), 1, pt(1, 0, 0),
+       none},
+      {"point off segment", pt(1, 1, 0), pt(1, 1, 0), pt(0, 0, 0), pt(2, 0, 0), 0, none, none},
+      {"segment through point", pt(0, 0, 0), pt(0, 0, 2), pt(0, 0, 1), pt(0, 0, 1), 1,
+       pt(0, 0, 1), none},
+      {"segment past point", pt(0, 0, 0), pt(0, 0, 2), pt(0, 0, 3), pt(0, 0, 3), 0, none, none},
+      {"equal points", pt(3, 2, 1), pt(3, 2, 1), pt(3, 2, 1), pt(3, 2, 1), 1, pt(3, 2, 1), none},
+      {"different points", pt(3, 2, 1), pt(3, 2, 1), pt(3, 2, 2), pt(3, 2, 2), 0, none, none},
+  };
+  for (const SegmentCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Point first = pt(-9, -9, -9, 7), second = pt(-8, -8, -8, 7);
+    ASSERT_EQ(segmentIntersection(c.p1, c.p2, c.p3, c.p4, first, second), c.result);
+    // Only x, y, z of what the result names are written.
+    EXPECT_EQ(first.color, 7);
+    EXPECT_EQ(second.color, 7);
+    if (c.result >= 1) {
+      EXPECT_AT(first, c.first.x, c.first.y, c.first.z);
+    } else {
+      EXPECT_AT(first, -9, -9, -9);
+    }
+    if (c.result == 2) {
+      EXPECT_AT(second, c.second.x, c.second.y, c.second.z);
+    } else {
+      EXPECT_AT(second, -8, -8, -8);
+    }
+  }
+}
+
+// The six-pointed star of two triangles, turned into vertical planes: every
+// edge crossing must be found in every plane.
+TEST(SegmentIntersection, CrossingsInEveryVerticalPlane) {
+  struct Turn {
+    const char* name;
+    Point (*place)(float u, float v);
+  };
+  const Turn turns[] = {
+      {"z = 0", [](float u, float v) { return pt(u, v, 0); }},
+      {"y = 0", [](float u, float v) { return pt(u, 0, v); }},
+      {"x = 0", [](float u, float v) { return pt(0, u, v); }},
+      {"x = y", [](float u, float v) { return pt(u, u, v); }},
+  };
+  for (const Turn& turn : turns) {
+    SCOPED_TRACE(turn.name);
+    Point first, second;
+    // Edge (0,0)-(6,0) of one star triangle against (0,4)-(3,-2) of the other.
+    ASSERT_EQ(segmentIntersection(turn.place(0, 0), turn.place(6, 0), turn.place(0, 4),
+                                  turn.place(3, -2), first, second),
+              1);
+    const Point want = turn.place(2, 0);
+    EXPECT_NEAR(first.x, want.x, 1e-6);
+    EXPECT_NEAR(first.y, want.y, 1e-6);
+    EXPECT_NEAR(first.z, want.z, 1e-6);
+  }
+}
+
+}  // namespace
