@@ -1,0 +1,219 @@
+// The intersection of two triangles end to end: the message printed, byte for
+// byte, the corners left in the result slots and the shapes added to the
+// scene, over one table of pairs.
+#include <string>
+#include <vector>
+
+#include "../support.h"
+#include "app.h"
+#include "intersection.h"
+#include "scene.h"
+
+namespace {
+
+struct Edge {
+  Point from, to;
+};
+
+struct PairCase {
+  const char* name;
+  TrianglePair pair;
+  std::string message;
+  std::vector<Point> corners;  // in the result slots, in order
+  std::vector<Edge> edges;     // segments added, in order (a point answer adds corners[0])
+  float slack = 0.0f;          // computed corners with no exact float: how close
+};
+
+void expectCorner(const Point& actual, const Point& want, float slack) {
+  if (slack == 0.0f) {
+    EXPECT_AT(actual, want.x, want.y, want.z);
+    return;
+  }
+  EXPECT_NEAR(actual.x, want.x, slack);
+  EXPECT_NEAR(actual.y, want.y, slack);
+  EXPECT_NEAR(actual.z, want.z, slack);
+}
+
+const char* const kNone = "Zadati trouglovi se ne seku.\n";
+
+std::vector<PairCase> pairCases() {
+  // Corners of the fixed cases.
+  const Point m01 = pt(4, 3, 0), n01 = pt(4, 5, 0);
+  const Point m06 = pt(3, 5, 0), n06 = pt(4, 4, 0);
+  const Point c08[] = {pt(6, 1, 0), pt(4, 1, 0), pt(4, 2.6f, 0)};
+  const Point c09[] = {pt(4, 1, 0), pt(3, 2, 0), pt(3.5f, 1, 0), pt(4, 2, 0)};
+  const Point c10[] = {pt(11.0f / 3, 1, 0), pt(8.0f / 3, 1, 0), pt(3, 3, 0),
+                       pt(2.25f, 2.25f, 0), pt(4, 1.5f, 0), pt(4, 3, 0)};
+  const Point c11[] = {pt(3, 2, 0), pt(11.0f / 3, 1, 0), pt(3, 1, 0), pt(4, 1.5f, 0),
+                       pt(4, 2.5f, 0)};
+  const Point c12[] = {pt(2, 1, 0), pt(4, 1, 0), pt(3, 2, 0)};
+  const Point star[] = {pt(2, 0, 0), pt(4, 0, 0), pt(2, 4, 0), pt(1, 2, 0), pt(4, 4, 0), pt(5, 2, 0)};
+  return {
+      {"case01", fixedCase(1),
+       "Presek zadatih trouglova je duz:\nMN(4.000000 -4.000000, 5.000000 - 3.000000, 0.000000 - "
+       "0.000000).\n",
+       {m01, n01}, {{m01, n01}}},
+      {"case02", fixedCase(2), "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n",
+       {pt(4, 3, 0)}, {}},
+      {"case03", fixedCase(3), "Presek zadatih trouglova je Tacka:\nM (4.000000, 5.000000, 0.000000).\n",
+       {pt(4, 5, 0)}, {}},
+      {"case04", fixedCase(4), "Presek zadatih trouglova je Tacka:\nM (3.000000, 4.000000, 0.000000).\n",
+       {pt(3, 4, 0)}, {}},
+      {"case05", fixedCase(5), "Presek zadatih trouglova je Tacka:\nM (2.500000, 3.000000, 0.000000).\n",
+       {pt(2.5f, 3, 0)}, {}},
+      {"case06", fixedCase(6),
+       "Presek zadatih trouglova je duz:\nMN(4.000000 -3.000000, 4.000000 - 5.000000, 0.000000 - "
+       "0.000000).\n",
+       {m06, n06}, {{m06, n06}}},
+      {"case07", fixedCase(7),
+       "Presek zadatih trouglova je duz:\nMN (4.000000 - 4.000000, 3.000000 - 5.000000, 0.000000 - "
+       "0.000000).\n",
+       {n01, m01}, {{n01, m01}}},
+      {"case08", fixedCase(8),
+       "Presek zadatih trouglova je trougao odredjen Tackama:\nM (6.000000, 1.000000, 0.000000), N "
+       "(4.000000, 1.000000, 0.000000), P (4.000000, 2.600000, 0.000000).\n",
+       {c08[0], c08[1], c08[2]}, {{c08[0], c08[1]}, {c08[0], c08[2]}, {c08[1], c08[2]}}},
+      {"case09", fixedCase(9),
+       "Presek zadatih trouglova je cetvorougao odredjen Tackama:\nM (4.000000, 1.000000, "
+       "0.000000), N (3.000000, 2.000000, 0.000000), P (3.500000, 1.000000, 0.000000), Q "
+       "(4.000000, 2.000000, 0.000000).\n",
+       {c09[0], c09[1], c09[2], c09[3]},
+       {{c09[1], c09[3]}, {c09[0], c09[2]}, {c09[0], c09[3]}, {c09[1], c09[2]}}},
+      {"case10", fixedCase(10),
+       "Presek zadatih trouglova je sestougao odredjen Tackama:\nM (3.666667, 1.000000, 0.000000), "
+       "N (2.666667, 1.000000, 0.000000), P (3.000000, 3.000000, 0.000000), Q (2.250000, 2.250000, "
+       "0.000000), R (4.000000, 1.500000, 0.000000), S (4.000000, 3.000000, 0.000000).\n",
+       {c10[0], c10[1], c10[2], c10[3], c10[4], c10[5]},
+       {{c10[4], c10[5]}, {c10[3], c10[1]}, {c10[2], c10[3]}, {c10[0], c10[1]}, {c10[0], c10[4]},
+        {c10[5], c10[2]}}},
+      {"case11", fixedCase(11),
+       "Presek zadatih trouglova je petougao odredjen Tackama:\nM (3.000000, 2.000000, 0.000000), N "
+       "(3.666667, 1.000000, 0.000000), P (3.000000, 1.000000, 0.000000), Q (4.000000, 1.500000, "
+       "0.000000), R (4.000000, 2.500000, 0.000000).\n",
+       {c11[0], c11[1], c11[2], c11[3], c11[4]},
+       {{c11[3], c11[4]}, {c11[2], c11[1]}, {c11[0], c11[2]}, {c11[0], c11[4]}, {c11[1], c11[3]}}},
+      {"case12", fixedCase(12),
+       "Presek zadatih trouglova je trougao odredjen Tackama:\nM (2.000000, 1.000000, 0.000000), N "
+       "(4.000000, 1.000000, 0.000000), P (3.000000, 2.000000, 0.000000).\n",
+       {c12[0], c12[1], c12[2]}, {{c12[0], c12[1]}, {c12[0], c12[2]}, {c12[1], c12[2]}}},
+      // Different planes.
+      {"touching in one common corner",
+       {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(0, 0, 0), pt(-1, 0, 2), pt(0, -1, 2)},
+       "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)", {pt(0, 0, 0)}, {}},
+      {"touching the other plane in different corners",
+       {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(1, 5, 0), pt(0, 5, 1), pt(0, 6, 1)}, kNone, {}, {}},
+      {"second triangle wholly above the first's plane",
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(1, 1, 1), pt(2, 1, 3), pt(1, 2, 1)}, kNone, {}, {}},
+      {"cuts meet in one end",
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(4, 0, 1), pt(4, 0, -1), pt(8, -4, 0)},
+       "Zadati trouglovi se seku u tacki:\nM (4.000000, 0.000000, 0.000000).\n", {pt(4, 0, 0)}, {}},
+      {"cuts apart on their common line",
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(5, -1, 1), pt(5, -1, -1), pt(8, -4, 0)}, kNone, {},
+       {}},
+      {"cut ends that rounding moves off one line",
+       {pt(0, 1, -2), pt(1, 2, -2), pt(-3, -3, -3), pt(-2, 0, 2), pt(3, 0, -3), pt(0, 2, -3)},
+       "Presek zadatih trouglova je duz:\nMN(0.360000 -0.200000, 1.200000 - 1.200000, -2.160000 - "
+       "-2.000000).\n",
+       {pt(0.2f, 1.2f, -2), pt(0.36f, 1.2f, -2.16f)},
+       {{pt(0.2f, 1.2f, -2), pt(0.36f, 1.2f, -2.16f)}},
+       1e-6f},
+      // One plane.
+      {"first inside second",
+       {pt(1, 1, 0), pt(2, 1, 0), pt(1, 2, 0), pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0)},
+       "Presek zadatih trouglova je trougao odredjen Tackama:\nM (1.000000, 1.000000, 0.000000), N "
+       "(2.000000, 1.000000, 0.000000), P (1.000000, 2.000000, 0.000000).\n",
+       {pt(1, 1, 0), pt(2, 1, 0), pt(1, 2, 0)},
+       {{pt(1, 1, 0), pt(2, 1, 0)}, {pt(1, 1, 0), pt(1, 2, 0)}, {pt(2, 1, 0), pt(1, 2, 0)}}},
+      {"identical triangles",
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0)},
+       "Presek zadatih trouglova je trougao odredjen Tackama:\nM (0.000000, 0.000000, 0.000000), N "
+       "(4.000000, 0.000000, 0.000000), P (0.000000, 4.000000, 0.000000).\n",
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0)},
+       {{pt(0, 0, 0), pt(4, 0, 0)}, {pt(0, 0, 0), pt(0, 4, 0)}, {pt(4, 0, 0), pt(0, 4, 0)}}},
+      {"corner to corner",
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(1, 1, 0), pt(5, 1, 0), pt(1, 5, 0)},
+       "Presek zadatih trouglova je trougao odredjen Tackama:\nM (1.000000, 1.000000, 0.000000), N "
+       "(3.000000, 1.000000, 0.000000), P (1.000000, 3.000000, 0.000000).\n",
+       {pt(1, 1, 0), pt(3, 1, 0), pt(1, 3, 0)},
+       {{pt(1, 1, 0), pt(3, 1, 0)}, {pt(1, 1, 0), pt(1, 3, 0)}, {pt(3, 1, 0), pt(1, 3, 0)}}},
+      {"six-pointed star: printed as found, drawn along its boundary",
+       {pt(0, 0, 0), pt(6, 0, 0), pt(3, 6, 0), pt(0, 4, 0), pt(6, 4, 0), pt(3, -2, 0)},
+       "Presek zadatih trouglova je sestougao odredjen Tackama:\nM (2.000000, 0.000000, 0.000000), "
+       "N (4.000000, 0.000000, 0.000000), P (2.000000, 4.000000, 0.000000), Q (1.000000, 2.000000, "
+       "0.000000), R (4.000000, 4.000000, 0.000000), S (5.000000, 2.000000, 0.000000).\n",
+       {star[0], star[1], star[2], star[3], star[4], star[5]},
+       {{star[0], star[1]}, {star[1], star[5]}, {star[5], star[4]}, {star[4], star[2]},
+        {star[2], star[3]}, {star[3], star[0]}}},
+      {"common edge, triangles on either side",
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(0, 0, 0), pt(4, 0, 0), pt(2, -3, 0)},
+       "Presek zadatih trouglova je duz:\nMN (4.000000 - 0.000000, 0.000000 - 0.000000, 0.000000 - "
+       "0.000000).\n",
+       {pt(0, 0, 0), pt(4, 0, 0)}, {{pt(0, 0, 0), pt(4, 0, 0)}}},
+      {"common corner only",
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(4, 0, 0), pt(8, 0, 0), pt(4, 4, 0)},
+       "Presek zadatih trouglova je Tacka:\nM (4.000000, 0.000000, 0.000000).\n", {pt(4, 0, 0)}, {}},
+      {"one plane, apart",
+       {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(3, 3, 0), pt(4, 3, 0), pt(3, 4, 0)}, kNone, {}, {}},
+      {"every corner at the origin (input that ended at once)", TrianglePair{},
+       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n", {pt(0, 0, 0)}, {}},
+      {"collinear corners: the other triangle counts as in its plane",
+       {pt(0, 0, 0), pt(1, 1, 1), pt(2, 2, 2), pt(0, 0, 0), pt(3, 0, 0), pt(0, 3, 0)},
+       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n", {pt(0, 0, 0)}, {}},
+  };
+}
+
+class IntersectionTable : public ::testing::TestWithParam<PairCase> {
+ protected:
+  void SetUp() override { scene = Scene{}; }
+};
+
+TEST_P(IntersectionTable, MessageSlotsAndShapes) {
+  const PairCase& c = GetParam();
+  const auto& [a1, b1, c1, a2, b2, c2] = c.pair;
+  const Point sentinel = pt(-99, -99, -99, 8);
+  Point slots[6] = {sentinel, sentinel, sentinel, sentinel, sentinel, sentinel};
+  auto& [M, N, P, Q, R, S] = slots;
+
+  ::testing::internal::CaptureStdout();
+  const int count = intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S);
+  const std::string printed = ::testing::internal::GetCapturedStdout();
+
+  EXPECT_EQ(printed, c.message);
+  ASSERT_EQ(count, static_cast<int>(c.corners.size()));
+  for (int i = 0; i < 6; ++i) {
+    SCOPED_TRACE(::testing::Message() << "slot " << i);
+    if (i < count) {
+      expectCorner(slots[i], c.corners[static_cast<std::size_t>(i)], c.slack);
+    } else {
+      EXPECT_AT(slots[i], sentinel.x, sentinel.y, sentinel.z);  // past the count: untouched
+    }
+  }
+
+  // A point answer adds one point; everything else adds edges; all in red.
+  if (count == 1) {
+    ASSERT_EQ(scene.points.size(), 1u);
+    expectCorner(scene.points.front(), c.corners[0], c.slack);
+    EXPECT_EQ(scene.points.front().color, 0);
+  } else {
+    EXPECT_TRUE(scene.points.empty());
+  }
+  ASSERT_EQ(scene.segments.size(), c.edges.size());
+  auto added = scene.segments.begin();
+  for (const Edge& edge : c.edges) {
+    expectCorner(added->first, edge.from, c.slack);
+    expectCorner(added->second, edge.to, c.slack);
+    EXPECT_EQ(added->color, 0);
+    ++added;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, IntersectionTable, ::testing::ValuesIn(pairCases()),
+                         [](const ::testing::TestParamInfo<PairCase>& info) {
+                           std::string name;
+                           for (char ch : std::string(info.param.name)) {
+                             name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                           }
+                           return name;
+                         });
+
+}  // namespace
