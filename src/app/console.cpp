@@ -33,10 +33,13 @@ void readCoordinate(const Coordinate& coordinate, Console& console) {
                  "ostaju 0.\n",
                  coordinate.prompt);
   } else {
+    // A decimal comma is the usual slip: "3,5" reads as 3 and stops at ','.
+    const int next = std::fgetc(console.input);
+    if (next != EOF) std::ungetc(next, console.input);
     std::fprintf(console.errors,
-                 "Greska: kod koordinate %.4s uneti tekst nije broj (decimalni zarez se pise kao "
-                 "tacka); ona i sve sledece koordinate ostaju 0.\n",
-                 coordinate.prompt);
+                 "Greska: kod koordinate %.4s uneti tekst nije broj%s; ona i sve sledece "
+                 "koordinate ostaju 0.\n",
+                 coordinate.prompt, next == ',' ? " (decimale se odvajaju tackom, ne zarezom)" : "");
   }
 }
 

@@ -1,0 +1,108 @@
+// The built programs run end to end on the console: prompts, the one report
+// and the complaint about bad input, byte for byte. No display is given, so
+// the window cannot open; everything checked here is printed before it.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "../support.h"
+
+namespace {
+
+struct ProgramOutput {
+  std::string out;
+  std::string err;
+};
+
+std::string slurp(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+ProgramOutput runProgram(const std::string& program, const std::string& input) {
+  const std::string base = ::testing::TempDir() + "trikros_console_" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  std::ofstream(base + ".in", std::ios::binary) << input;
+  const std::string command = "env -u DISPLAY '" + std::string(TRIKROS_BIN_DIR) + "/" + program +
+                              "' < '" + base + ".in' > '" + base + ".out' 2> '" + base + ".err'";
+  const int status = std::system(command.c_str());
+  (void)status;  // without a display the window toolkit gives up after the report
+  ProgramOutput run{slurp(base + ".out"), slurp(base + ".err")};
+  for (const char* suffix : {".in", ".out", ".err"}) std::remove((base + suffix).c_str());
+  return run;
+}
+
+const std::string kPrompts =
+    "Uneti tacke prvog trougla:\n"
+    "a1.x = a1.y = a1.z = b1.x = b1.y = b1.z = c1.x = c1.y = c1.z = "
+    "Uneti tacke drugog trougla:\n"
+    "a2.x = a2.y = a2.z = b2.x = b2.y = b2.z = c2.x = c2.y = c2.z = ";
+
+TEST(Console, AllEighteenNumbersOnOneLine) {
+  const ProgramOutput run = runProgram("trikros", "4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5\n");
+  EXPECT_EQ(run.out,
+            kPrompts + "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n");
+  EXPECT_EQ(run.err.find("Greska"), std::string::npos);
+}
+
+TEST(Console, OneNumberPerLineWithDecimals) {
+  const ProgramOutput run = runProgram("trikros",
+                             "1\n1\n0\n4\n1\n0\n4\n4\n0\n5\n3\n0\n3\n0\n0\n3\n2\n0\n");
+  EXPECT_EQ(run.out, kPrompts +
+                         "Presek zadatih trouglova je petougao odredjen Tackama:\nM (3.000000, "
+                         "2.000000, 0.000000), N (3.666667, 1.000000, 0.000000), P (3.000000, "
+                         "1.000000, 0.000000), Q (4.000000, 1.500000, 0.000000), R (4.000000, "
+                         "2.500000, 0.000000).\n");
+}
+
+TEST(Console, InputThatEndsAtOnce) {
+  const ProgramOutput run = runProgram("trikros", "");
+  EXPECT_EQ(run.out,
+            kPrompts + "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n");
+  EXPECT_EQ(run.err.rfind("Greska: ulaz je zavrsen kod koordinate a1.x;", 0), 0u) << run.err;
+  EXPECT_EQ(run.err.find("Greska", 1), std::string::npos) << "complains only once";
+}
+
+TEST(Console, ALetterStopsReadingWhereItStands) {
+  const ProgramOutput run = runProgram("trikros", "4 5 0 4 1 x 7 7 7\n");
+  EXPECT_EQ(run.out.rfind(kPrompts, 0), 0u);
+  EXPECT_EQ(run.err.rfind("Greska: kod koordinate b1.z uneti tekst nije broj;", 0), 0u) << run.err;
+}
+
+TEST(Console, ADecimalCommaIsNamed) {
+  const ProgramOutput run = runProgram("trikros", "1 2 3,5 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n");
+  EXPECT_EQ(run.out.rfind(kPrompts, 0), 0u);
+  EXPECT_EQ(run.err.rfind("Greska: kod koordinate b1.x uneti tekst nije broj (decimale se "
+                          "odvajaju tackom, ne zarezom);",
+                          0),
+            0u)
+      << run.err;
+}
+
+// Each fixed pair typed in gives what its own program prints without a prompt.
+TEST(Console, FixedPairsTypedInMatchTheirPrograms) {
+  const char* const typed[] = {
+      "4 5 0 4 1 0 1 5 0 4 3 0 4 6 0 2 3 5",   "4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5",
+      "4 5 0 4 1 0 1 5 0 4 5 0 5 3 0 5 5.5 0", "4 5 0 4 1 0 1 5 0 3 4 0 4 6 3 2 3 5",
+      "4 5 0 4 1 0 1 5 0 1.5 2 0 2.5 2 0 2.5 3 0", "4 5 0 4 1 0 1 5 0 2.5 5.5 0 5 3 0 5 5.5 5",
+      "4 5 0 4 1 0 1 5 0 4 3 0 4 6 0 5 3 0",   "1 1 0 6 1 0 1 5 0 4 0 0 4 3 0 8 1 0",
+      "1 1 0 4 1 0 4 4 0 5 2 0 4 0 0 3 2 0",   "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 2 3 0",
+      "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 3 2 0",   "1 1 0 6 1 0 1 5 0 2 1 0 4 1 0 3 2 0",
+  };
+  for (int number = 1; number <= 12; ++number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "trikros-case%02d", number);
+    SCOPED_TRACE(name);
+    const ProgramOutput fixed = runProgram(name, "");
+    const ProgramOutput interactive = runProgram("trikros", typed[number - 1]);
+    EXPECT_EQ(interactive.out, kPrompts + fixed.out);
+    EXPECT_EQ(fixed.out.find("Uneti"), std::string::npos);
+    EXPECT_EQ(fixed.err.find("Greska"), std::string::npos);
+  }
+}
+
+}  // namespace
