@@ -25,9 +25,9 @@ inline float fromBits(std::uint32_t bits) {
 }
 
 // Exact comparison of coordinates, reported readably.
-#define EXPECT_AT(point, ex, ey, ez)   \
-  do {                                 \
-    const Point at_ = (point);         \
+#define EXPECT_AT(point, ex, ey, ez)    \
+  do {                                  \
+    const Point at_ = (point);          \
     EXPECT_EQ(at_.x, float(ex)) << "x"; \
     EXPECT_EQ(at_.y, float(ey)) << "y"; \
     EXPECT_EQ(at_.z, float(ez)) << "z"; \

@@ -17,8 +17,8 @@ void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point&
 
 // The same dialogue on other streams (prompts to output, the one complaint
 // about bad input to errors).
-void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1,
-                       Point& b1, Point& c1, Point& a2, Point& b2, Point& c2);
+void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1, Point& b1,
+                       Point& c1, Point& a2, Point& b2, Point& c2);
 
 // Adds the x (10 long), y (10) and z (20) axes from origin, in black.
 void addAxes(Point origin);

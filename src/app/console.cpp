@@ -39,7 +39,8 @@ void readCoordinate(const Coordinate& coordinate, Console& console) {
     std::fprintf(console.errors,
                  "Greska: kod koordinate %.4s uneti tekst nije broj%s; ona i sve sledece "
                  "koordinate ostaju 0.\n",
-                 coordinate.prompt, next == ',' ? " (decimale se odvajaju tackom, ne zarezom)" : "");
+                 coordinate.prompt,
+                 next == ',' ? " (decimale se odvajaju tackom, ne zarezom)" : "");
   }
 }
 
@@ -54,18 +55,30 @@ void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point&
   readTrianglesFrom(stdin, stdout, stderr, a1, b1, c1, a2, b2, c2);
 }
 
-void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1,
-                       Point& b1, Point& c1, Point& a2, Point& b2, Point& c2) {
+void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1, Point& b1,
+                       Point& c1, Point& a2, Point& b2, Point& c2) {
   Console console{input, output, errors};
   readTriangle("Uneti tacke prvog trougla:\n",
-               {{"a1.x = ", &a1.x}, {"a1.y = ", &a1.y}, {"a1.z = ", &a1.z},
-                {"b1.x = ", &b1.x}, {"b1.y = ", &b1.y}, {"b1.z = ", &b1.z},
-                {"c1.x = ", &c1.x}, {"c1.y = ", &c1.y}, {"c1.z = ", &c1.z}},
+               {{"a1.x = ", &a1.x},
+                {"a1.y = ", &a1.y},
+                {"a1.z = ", &a1.z},
+                {"b1.x = ", &b1.x},
+                {"b1.y = ", &b1.y},
+                {"b1.z = ", &b1.z},
+                {"c1.x = ", &c1.x},
+                {"c1.y = ", &c1.y},
+                {"c1.z = ", &c1.z}},
                console);
   readTriangle("Uneti tacke drugog trougla:\n",
-               {{"a2.x = ", &a2.x}, {"a2.y = ", &a2.y}, {"a2.z = ", &a2.z},
-                {"b2.x = ", &b2.x}, {"b2.y = ", &b2.y}, {"b2.z = ", &b2.z},
-                {"c2.x = ", &c2.x}, {"c2.y = ", &c2.y}, {"c2.z = ", &c2.z}},
+               {{"a2.x = ", &a2.x},
+                {"a2.y = ", &a2.y},
+                {"a2.z = ", &a2.z},
+                {"b2.x = ", &b2.x},
+                {"b2.y = ", &b2.y},
+                {"b2.z = ", &b2.z},
+                {"c2.x = ", &c2.x},
+                {"c2.y = ", &c2.y},
+                {"c2.z = ", &c2.z}},
                console);
 }
 

@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr Point at(float x, float y, float z) { return Point{x, y, z, kDefaultColor}; }
+constexpr Point at(float x, float y, float z) {
+  return Point{x, y, z, kDefaultColor};
+}
 
 const std::array<TrianglePair, kFixedCaseCount> kFixedCases = {{
     // 1: crossing planes, the overlap of two edges: segment (4,3,0)-(4,5,0)

@@ -9,10 +9,14 @@
 namespace kernel {
 
 // A float operand taken into double precision.
-constexpr double wide(float value) { return static_cast<double>(value); }
+constexpr double wide(float value) {
+  return static_cast<double>(value);
+}
 
 // A double result rounded to the nearest float: the moment a quantity is named.
-constexpr float named(double value) { return static_cast<float>(value); }
+constexpr float named(double value) {
+  return static_cast<float>(value);
+}
 
 // A vector whose components are named float quantities.
 struct Vector {
@@ -23,8 +27,7 @@ struct Vector {
 
 // b - a, each component a float.
 inline Vector difference(Point b, Point a) {
-  return {named(wide(b.x) - wide(a.x)), named(wide(b.y) - wide(a.y)),
-          named(wide(b.z) - wide(a.z))};
+  return {named(wide(b.x) - wide(a.x)), named(wide(b.y) - wide(a.y)), named(wide(b.z) - wide(a.z))};
 }
 
 // u x v, each component the difference of two double products, rounded.

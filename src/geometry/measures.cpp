@@ -8,7 +8,9 @@ using kernel::difference;
 using kernel::named;
 using kernel::wide;
 
-bool sameCoordinates(Point a, Point b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+bool sameCoordinates(Point a, Point b) {
+  return a.x == b.x && a.y == b.y && a.z == b.z;
+}
 
 float triangleArea(Point a, Point b, Point c) {
   // 1. Edge vectors u = b - a, v = c - a.
@@ -43,8 +45,8 @@ Plane planeThroughPoints(Point p1, Point p2, Point p3) {
   plane.B = named(((x2 - x3) * z1 + (x3 - x1) * z2) + (x1 - x2) * z3);
   plane.C = named(((y2 - y3) * x1 + (y3 - y1) * x2) + (y1 - y2) * x3);
   // D is minus the determinant of the three points.
-  plane.D = named(-((x1 * (y2 * z3 - y3 * z2) + x2 * (y3 * z1 - y1 * z3)) +
-                    x3 * (y1 * z2 - y2 * z1)));
+  plane.D =
+      named(-((x1 * (y2 * z3 - y3 * z2) + x2 * (y3 * z1 - y1 * z3)) + x3 * (y1 * z2 - y2 * z1)));
   plane.point = p1;
   return plane;
 }
@@ -54,9 +56,9 @@ Point linePlaneIntersection(Plane plane, Point p, Point q) {
   // 1. Plane value at p.
   const double numerator = ((A * wide(p.x) + B * wide(p.y)) + C * wide(p.z)) + D;
   // 2. Change of the plane value from p to q; the six products stay separate.
-  const double denominator = ((((A * wide(q.x) - A * wide(p.x)) + B * wide(q.y)) - B * wide(p.y)) +
-                              C * wide(q.z)) -
-                             C * wide(p.z);
+  const double denominator =
+      ((((A * wide(q.x) - A * wide(p.x)) + B * wide(q.y)) - B * wide(p.y)) + C * wide(q.z)) -
+      C * wide(p.z);
   Point result;  // colour 9
   if (denominator == 0.0) {
     // The line is parallel to the plane, or p equals q: no single point.

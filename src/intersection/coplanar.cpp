@@ -55,7 +55,8 @@ Intersection findCoplanarIntersection(Point a1, Point b1, Point c1, Point a2, Po
   const Edge secondEdges[3] = {{a2, b2}, {a2, c2}, {b2, c2}};
   for (const Edge& outer : firstEdges) {
     for (const Edge& inner : secondEdges) {
-      const int common = segmentIntersection(outer.from, outer.to, inner.from, inner.to, first, second);
+      const int common =
+          segmentIntersection(outer.from, outer.to, inner.from, inner.to, first, second);
       if (common == 1 || common == 2) corners.addIfNew(first);
       if (common == 2) corners.addIfNew(second);
     }

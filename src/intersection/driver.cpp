@@ -13,7 +13,9 @@ Intersection pointAnswer(PointStyle style, Point point) {
   return answer;
 }
 
-double asDouble(float value) { return static_cast<double>(value); }
+double asDouble(float value) {
+  return static_cast<double>(value);
+}
 
 // V1 + t (V2 - V1), each coordinate rounded once.
 Point along(Point origin, float t, const float (&direction)[3]) {
@@ -57,8 +59,9 @@ Intersection meetCuts(Point U1, Point U2, Point V1, Point V2) {
   float lo = t1, hi = t2;
   if (t2 < t1) lo = t2, hi = t1;
   // 4. Disjoint unless the gap is shorter than the tolerance.
-  const double length = std::sqrt(
-      (asDouble(d[1]) * asDouble(d[1]) + asDouble(d[0]) * asDouble(d[0])) + asDouble(d[2]) * asDouble(d[2]));
+  const double length =
+      std::sqrt((asDouble(d[1]) * asDouble(d[1]) + asDouble(d[0]) * asDouble(d[0])) +
+                asDouble(d[2]) * asDouble(d[2]));
   if (lo > 1.0f && (asDouble(lo) - 1.0) * length >= kTolerance) return none;
   if (hi < 0.0f && -asDouble(hi) * length >= kTolerance) return none;
   // 5. Clip to the second cut.

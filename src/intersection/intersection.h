@@ -32,7 +32,7 @@ inline constexpr int kMaxCorners = 6;
 struct Intersection {
   // 0 none, 1 a point, 2 a segment, 3 to 6 a polygon with that many corners.
   int count = 0;
-  PointStyle pointStyle = PointStyle::OnCut;            // used when count is 1
+  PointStyle pointStyle = PointStyle::OnCut;           // used when count is 1
   SegmentStyle segmentStyle = SegmentStyle::Coplanar;  // used when count is 2
   // The first count entries: the corners in discovery order (M, N, P, ...).
   std::array<Point, kMaxCorners> corners{};

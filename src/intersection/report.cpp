@@ -30,9 +30,15 @@ __attribute__((format(printf, 1, 2))) std::string format(const char* pattern, ..
   return text;
 }
 
-double X(const Point& p) { return static_cast<double>(p.x); }
-double Y(const Point& p) { return static_cast<double>(p.y); }
-double Z(const Point& p) { return static_cast<double>(p.z); }
+double X(const Point& p) {
+  return static_cast<double>(p.x);
+}
+double Y(const Point& p) {
+  return static_cast<double>(p.y);
+}
+double Z(const Point& p) {
+  return static_cast<double>(p.z);
+}
 
 std::string pointText(PointStyle style, const Point& M) {
   switch (style) {
@@ -73,14 +79,13 @@ std::string polygonText(int count, const std::array<Point, kMaxCorners>& c) {
       return format(
           "Presek zadatih trouglova je petougao odredjen Tackama:\nM (%f, %f, %f), N (%f, %f, %f), "
           "P (%f, %f, %f), Q (%f, %f, %f), R (%f, %f, %f).\n",
-          X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P), X(Q), Y(Q), Z(Q), X(R), Y(R),
-          Z(R));
+          X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P), X(Q), Y(Q), Z(Q), X(R), Y(R), Z(R));
     default:
       return format(
           "Presek zadatih trouglova je sestougao odredjen Tackama:\nM (%f, %f, %f), N (%f, %f, "
           "%f), P (%f, %f, %f), Q (%f, %f, %f), R (%f, %f, %f), S (%f, %f, %f).\n",
-          X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P), X(Q), Y(Q), Z(Q), X(R), Y(R),
-          Z(R), X(S), Y(S), Z(S));
+          X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P), X(Q), Y(Q), Z(Q), X(R), Y(R), Z(R),
+          X(S), Y(S), Z(S));
   }
 }
 
@@ -91,11 +96,11 @@ using EdgeList = std::vector<std::pair<int, int>>;
 EdgeList fixedPattern(int count) {
   switch (count) {
     case 3:
-      return {{0, 1}, {0, 2}, {1, 2}};                          // M N P
+      return {{0, 1}, {0, 2}, {1, 2}};  // M N P
     case 4:
-      return {{1, 3}, {0, 2}, {0, 3}, {1, 2}};                  // M P N Q
+      return {{1, 3}, {0, 2}, {0, 3}, {1, 2}};  // M P N Q
     case 5:
-      return {{3, 4}, {2, 1}, {0, 2}, {0, 4}, {1, 3}};          // M P N Q R
+      return {{3, 4}, {2, 1}, {0, 2}, {0, 4}, {1, 3}};  // M P N Q R
     default:
       return {{4, 5}, {3, 1}, {2, 3}, {0, 1}, {0, 4}, {5, 2}};  // M N Q P S R
   }
@@ -126,7 +131,8 @@ std::vector<int> boundaryOrder(int count, const std::array<Point, kMaxCorners>& 
   double largest = 0.0;
   for (int i = 0; i < count; ++i) {
     for (int j = i + 1; j < count; ++j) {
-      const auto &a = offsets[static_cast<std::size_t>(i)], &b = offsets[static_cast<std::size_t>(j)];
+      const auto &a = offsets[static_cast<std::size_t>(i)],
+                 &b = offsets[static_cast<std::size_t>(j)];
       const double n[3] = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2],
                            a[0] * b[1] - a[1] * b[0]};
       const double size = std::fabs(n[0]) + std::fabs(n[1]) + std::fabs(n[2]);
@@ -174,7 +180,8 @@ Intersection slotsAnswer(int count, Point M, Point N, Point P, Point Q, Point R,
 std::string reportText(const Intersection& answer) {
   if (answer.count <= 0) return "Zadati trouglovi se ne seku.\n";
   if (answer.count == 1) return pointText(answer.pointStyle, answer.corners[0]);
-  if (answer.count == 2) return segmentText(answer.segmentStyle, answer.corners[0], answer.corners[1]);
+  if (answer.count == 2)
+    return segmentText(answer.segmentStyle, answer.corners[0], answer.corners[1]);
   return polygonText(std::min(answer.count, kMaxCorners), answer.corners);
 }
 
@@ -199,7 +206,9 @@ void report(const Intersection& answer) {
   addShapes(answer);
 }
 
-void reportNone() { report(Intersection{}); }
+void reportNone() {
+  report(Intersection{});
+}
 
 void reportPoint(PointStyle style, Point M) {
   Intersection answer = slotsAnswer(1, M, {}, {}, {}, {}, {});

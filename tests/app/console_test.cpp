@@ -50,8 +50,8 @@ TEST(Console, AllEighteenNumbersOnOneLine) {
 }
 
 TEST(Console, OneNumberPerLineWithDecimals) {
-  const ProgramOutput run = runProgram("trikros",
-                             "1\n1\n0\n4\n1\n0\n4\n4\n0\n5\n3\n0\n3\n0\n0\n3\n2\n0\n");
+  const ProgramOutput run =
+      runProgram("trikros", "1\n1\n0\n4\n1\n0\n4\n4\n0\n5\n3\n0\n3\n0\n0\n3\n2\n0\n");
   EXPECT_EQ(run.out, kPrompts +
                          "Presek zadatih trouglova je petougao odredjen Tackama:\nM (3.000000, "
                          "2.000000, 0.000000), N (3.666667, 1.000000, 0.000000), P (3.000000, "
@@ -86,12 +86,12 @@ TEST(Console, ADecimalCommaIsNamed) {
 // Each fixed pair typed in gives what its own program prints without a prompt.
 TEST(Console, FixedPairsTypedInMatchTheirPrograms) {
   const char* const typed[] = {
-      "4 5 0 4 1 0 1 5 0 4 3 0 4 6 0 2 3 5",   "4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5",
-      "4 5 0 4 1 0 1 5 0 4 5 0 5 3 0 5 5.5 0", "4 5 0 4 1 0 1 5 0 3 4 0 4 6 3 2 3 5",
+      "4 5 0 4 1 0 1 5 0 4 3 0 4 6 0 2 3 5",       "4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5",
+      "4 5 0 4 1 0 1 5 0 4 5 0 5 3 0 5 5.5 0",     "4 5 0 4 1 0 1 5 0 3 4 0 4 6 3 2 3 5",
       "4 5 0 4 1 0 1 5 0 1.5 2 0 2.5 2 0 2.5 3 0", "4 5 0 4 1 0 1 5 0 2.5 5.5 0 5 3 0 5 5.5 5",
-      "4 5 0 4 1 0 1 5 0 4 3 0 4 6 0 5 3 0",   "1 1 0 6 1 0 1 5 0 4 0 0 4 3 0 8 1 0",
-      "1 1 0 4 1 0 4 4 0 5 2 0 4 0 0 3 2 0",   "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 2 3 0",
-      "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 3 2 0",   "1 1 0 6 1 0 1 5 0 2 1 0 4 1 0 3 2 0",
+      "4 5 0 4 1 0 1 5 0 4 3 0 4 6 0 5 3 0",       "1 1 0 6 1 0 1 5 0 4 0 0 4 3 0 8 1 0",
+      "1 1 0 4 1 0 4 4 0 5 2 0 4 0 0 3 2 0",       "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 2 3 0",
+      "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 3 2 0",       "1 1 0 6 1 0 1 5 0 2 1 0 4 1 0 3 2 0",
   };
   for (int number = 1; number <= 12; ++number) {
     char name[32];

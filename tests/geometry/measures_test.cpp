@@ -61,8 +61,8 @@ struct PlaneCase {
 
 TEST(PlaneThroughPoints, MatchesTheDoubleRuleToTheLastBit) {
   const PlaneCase cases[] = {
-      {pt(-5.0f, 3.4f, -0.7f), pt(6.3f, 2.9f, 6.0f), pt(-3.0f, 2.9f, 4.8f), 0x3f199998,
-       0xc2430001, 0xc094cccd, 0x43257eb9},
+      {pt(-5.0f, 3.4f, -0.7f), pt(6.3f, 2.9f, 6.0f), pt(-3.0f, 2.9f, 4.8f), 0x3f199998, 0xc2430001,
+       0xc094cccd, 0x43257eb9},
       {pt(6.6f, -3.0f, 6.9f), pt(7.4f, 3.8f, 9.5f), pt(9.1f, 0.4f, 0.6f), 0xc24eb852, 0x4138a3d9,
        0xc1647ae4, 0x43ed1eb9},
       {pt(-6.7f, 6.7f, 8.7f), pt(-0.5f, 3.8f, 4.4f), pt(4.6f, -6.6f, 5.6f), 0xc240cccc, 0xc1eaf5c1,
@@ -102,8 +102,8 @@ TEST(LinePlaneIntersection, MeetingPointToTheLastBit) {
   EXPECT_EQ(x.z, 0.0f);
   EXPECT_EQ(x.color, 9);
 
-  const Plane tilted = planeThroughPoints(pt(-5.0f, 3.4f, -0.7f), pt(6.3f, 2.9f, 6.0f),
-                                          pt(-3.0f, 2.9f, 4.8f));
+  const Plane tilted =
+      planeThroughPoints(pt(-5.0f, 3.4f, -0.7f), pt(6.3f, 2.9f, 6.0f), pt(-3.0f, 2.9f, 4.8f));
   const Point y = linePlaneIntersection(tilted, pt(0.3f, 1.7f, -2.2f), pt(-1.1f, 9.9f, 3.3f));
   EXPECT_EQ(bitsOf(y.x), 0xbbb7f5b7u);
   EXPECT_EQ(bitsOf(y.y), 0x405f5c91u);

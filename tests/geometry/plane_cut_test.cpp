@@ -40,19 +40,20 @@ struct SignRow {
 
 TEST(TrianglePlaneCut, EveryCombinationOfSides) {
   const SignRow rows[] = {
-      {-1, -1, -1, 0, "", ""},    {-1, -1, 0, 2, "c", ""},     {-1, -1, 1, 3, "ac", "bc"},
-      {-1, 0, -1, 2, "b", ""},    {-1, 0, 0, 3, "b", "c"},     {-1, 0, 1, 3, "b", "ac"},
-      {-1, 1, -1, 3, "ab", "bc"}, {-1, 1, 0, 3, "c", "ab"},    {-1, 1, 1, 3, "ab", "ac"},
-      {0, -1, -1, 2, "a", ""},    {0, -1, 0, 3, "a", "c"},     {0, -1, 1, 3, "a", "bc"},
-      {0, 0, -1, 3, "a", "b"},    {0, 0, 0, 1, "", ""},        {0, 0, 1, 3, "a", "b"},
-      {0, 1, -1, 3, "a", "bc"},   {0, 1, 0, 3, "a", "c"},      {0, 1, 1, 2, "a", ""},
-      {1, -1, -1, 3, "ab", "ac"}, {1, -1, 0, 3, "c", "ab"},    {1, -1, 1, 3, "ab", "bc"},
-      {1, 0, -1, 3, "b", "ac"},   {1, 0, 0, 3, "b", "c"},      {1, 0, 1, 2, "b", ""},
-      {1, 1, -1, 3, "ac", "bc"},  {1, 1, 0, 2, "c", ""},       {1, 1, 1, 0, "", ""},
+      {-1, -1, -1, 0, "", ""},    {-1, -1, 0, 2, "c", ""},  {-1, -1, 1, 3, "ac", "bc"},
+      {-1, 0, -1, 2, "b", ""},    {-1, 0, 0, 3, "b", "c"},  {-1, 0, 1, 3, "b", "ac"},
+      {-1, 1, -1, 3, "ab", "bc"}, {-1, 1, 0, 3, "c", "ab"}, {-1, 1, 1, 3, "ab", "ac"},
+      {0, -1, -1, 2, "a", ""},    {0, -1, 0, 3, "a", "c"},  {0, -1, 1, 3, "a", "bc"},
+      {0, 0, -1, 3, "a", "b"},    {0, 0, 0, 1, "", ""},     {0, 0, 1, 3, "a", "b"},
+      {0, 1, -1, 3, "a", "bc"},   {0, 1, 0, 3, "a", "c"},   {0, 1, 1, 2, "a", ""},
+      {1, -1, -1, 3, "ab", "ac"}, {1, -1, 0, 3, "c", "ab"}, {1, -1, 1, 3, "ab", "bc"},
+      {1, 0, -1, 3, "b", "ac"},   {1, 0, 0, 3, "b", "c"},   {1, 0, 1, 2, "b", ""},
+      {1, 1, -1, 3, "ac", "bc"},  {1, 1, 0, 2, "c", ""},    {1, 1, 1, 0, "", ""},
   };
   const Point sentinel = pt(-7, -7, -7, 6);
   for (const SignRow& row : rows) {
-    const Point a = corner(row.sa, 0, 0, 1), b = corner(row.sb, 3, 0, 3), c = corner(row.sc, 0, 5, 4);
+    const Point a = corner(row.sa, 0, 0, 1), b = corner(row.sb, 3, 0, 3),
+                c = corner(row.sc, 0, 5, 4);
     Point first = sentinel, second = sentinel;
     SCOPED_TRACE(::testing::Message() << row.sa << " " << row.sb << " " << row.sc);
     EXPECT_EQ(trianglePlaneCut(a, b, c, kD, kE, kF, first, second), row.result);
@@ -68,9 +69,9 @@ TEST(TrianglePlaneCut, EveryCombinationOfSides) {
 TEST(TrianglePlaneCut, PlaneValuesBelowOneInMagnitudeCountAsInThePlane) {
   Point first, second;
   // Plane values 0.999, -0.999, 1 and -1 (the plane z = 0 with normal length 1).
-  EXPECT_EQ(trianglePlaneCut(pt(0, 0, 0.999f), pt(1, 0, -0.999f), pt(0, 1, 0), kD, kE, kF, first,
-                             second),
-            1);
+  EXPECT_EQ(
+      trianglePlaneCut(pt(0, 0, 0.999f), pt(1, 0, -0.999f), pt(0, 1, 0), kD, kE, kF, first, second),
+      1);
   EXPECT_EQ(trianglePlaneCut(pt(0, 0, 1), pt(1, 0, 1), pt(0, 1, 0.5f), kD, kE, kF, first, second),
             2);
   EXPECT_AT(first, 0, 1, 0.5f);
@@ -99,18 +100,17 @@ TEST(TrianglePlaneCut, DegenerateAndNonFinitePlaneValues) {
             1);
   // Plane values far beyond the integer range keep their sign.
   const float huge = 1e30f;
-  EXPECT_EQ(trianglePlaneCut(pt(0, 0, huge), pt(1, 0, huge), pt(0, 1, 3e9f), kD, kE, kF, first,
-                             second),
-            0);
+  EXPECT_EQ(
+      trianglePlaneCut(pt(0, 0, huge), pt(1, 0, huge), pt(0, 1, 3e9f), kD, kE, kF, first, second),
+      0);
   const float inf = std::numeric_limits<float>::infinity();
-  EXPECT_EQ(trianglePlaneCut(pt(0, 0, -inf), pt(1, 0, -huge), pt(0, 1, -3e9f), kD, kE, kF, first,
-                             second),
-            0);
+  EXPECT_EQ(
+      trianglePlaneCut(pt(0, 0, -inf), pt(1, 0, -huge), pt(0, 1, -3e9f), kD, kE, kF, first, second),
+      0);
   // NaN plane values count as in the plane.
   const float nan = std::numeric_limits<float>::quiet_NaN();
-  EXPECT_EQ(trianglePlaneCut(pt(0, 0, nan), pt(1, 0, nan), pt(0, 1, nan), kD, kE, kF, first,
-                             second),
-            1);
+  EXPECT_EQ(
+      trianglePlaneCut(pt(0, 0, nan), pt(1, 0, nan), pt(0, 1, nan), kD, kE, kF, first, second), 1);
 }
 
 }  // namespace

@@ -9,16 +9,16 @@
 namespace {
 
 TEST(CoplanarIntersection, VertexCornersKeepTheirColourCrossingsGetNine) {
-  const Intersection inside = findCoplanarIntersection(pt(1, 1, 0, 1), pt(2, 1, 0, 2), pt(1, 2, 0, 3),
-                                                       pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0));
+  const Intersection inside = findCoplanarIntersection(
+      pt(1, 1, 0, 1), pt(2, 1, 0, 2), pt(1, 2, 0, 3), pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0));
   ASSERT_EQ(inside.count, 3);
   EXPECT_EQ(inside.corners[0].color, 1);
   EXPECT_EQ(inside.corners[1].color, 2);
   EXPECT_EQ(inside.corners[2].color, 3);
 
   // a2 inside (phase 2), then two crossings of b1-c1.
-  const Intersection overlap = findCoplanarIntersection(
-      pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(1, 1, 0, 5), pt(5, 1, 0), pt(1, 5, 0));
+  const Intersection overlap = findCoplanarIntersection(pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0),
+                                                        pt(1, 1, 0, 5), pt(5, 1, 0), pt(1, 5, 0));
   ASSERT_EQ(overlap.count, 3);
   EXPECT_EQ(overlap.corners[0].color, 5);
   EXPECT_EQ(overlap.corners[1].color, 9);
@@ -26,8 +26,9 @@ TEST(CoplanarIntersection, VertexCornersKeepTheirColourCrossingsGetNine) {
 }
 
 TEST(CoplanarIntersection, ARepeatedCornerIsStoredOnceWhateverItsColour) {
-  const Intersection shared = findCoplanarIntersection(
-      pt(0, 0, 0, 1), pt(4, 0, 0, 1), pt(0, 4, 0, 1), pt(0, 0, 0, 6), pt(4, 0, 0, 6), pt(1, 1, 0, 6));
+  const Intersection shared =
+      findCoplanarIntersection(pt(0, 0, 0, 1), pt(4, 0, 0, 1), pt(0, 4, 0, 1), pt(0, 0, 0, 6),
+                               pt(4, 0, 0, 6), pt(1, 1, 0, 6));
   ASSERT_EQ(shared.count, 3);
   EXPECT_EQ(shared.corners[0].color, 1);
   EXPECT_EQ(shared.corners[1].color, 1);
@@ -50,7 +51,8 @@ TEST(CoplanarIntersection, StarGivesItsHexagonInEveryPlane) {
   for (const Turn& turn : turns) {
     SCOPED_TRACE(turn.name);
     const auto p = turn.place;
-    const Intersection star = findIntersection(p(0, 0), p(6, 0), p(3, 6), p(0, 4), p(6, 4), p(3, -2));
+    const Intersection star =
+        findIntersection(p(0, 0), p(6, 0), p(3, 6), p(0, 4), p(6, 4), p(3, -2));
     ASSERT_EQ(star.count, 6);
     for (int i = 0; i < 6; ++i) {
       const Point want = p(order[i][0], order[i][1]);
@@ -66,12 +68,13 @@ TEST(CoplanarIntersection, StarGivesItsHexagonInEveryPlane) {
 // Crossings computed at a shared corner that has no exact float differ from it
 // in their last bits; they must not become extra corners.
 TEST(CoplanarIntersection, NearRepeatsAtASharedCornerAreOneCorner) {
-  const Point a1 = pt(0, 11.0f / 6, 0), b1 = pt(4.0f / 3, 2.0f / 3, 0), c1 = pt(1.0f / 6, 2.0f / 3, 0);
+  const Point a1 = pt(0, 11.0f / 6, 0), b1 = pt(4.0f / 3, 2.0f / 3, 0),
+              c1 = pt(1.0f / 6, 2.0f / 3, 0);
   const Point a2 = pt(2, 5.0f / 6, 0), b2 = pt(1.0f / 6, 2.0f / 3, 0), c2 = pt(0, 1, 0);
   const Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2);
   ASSERT_EQ(answer.count, 4);
-  const double want[4][2] = {{1.0 / 6, 2.0 / 3}, {104.0 / 85, 0.7627451}, {20.0 / 19, 0.9122807},
-                             {10.0 / 83, 0.9899598}};
+  const double want[4][2] = {
+      {1.0 / 6, 2.0 / 3}, {104.0 / 85, 0.7627451}, {20.0 / 19, 0.9122807}, {10.0 / 83, 0.9899598}};
   for (int i = 0; i < 4; ++i) {
     EXPECT_NEAR(answer.corners[static_cast<std::size_t>(i)].x, want[i][0], 1e-6);
     EXPECT_NEAR(answer.corners[static_cast<std::size_t>(i)].y, want[i][1], 1e-6);
@@ -86,14 +89,14 @@ std::set<std::pair<int, int>> undirected(const std::vector<std::pair<int, int>>&
 
 Intersection polygon(std::initializer_list<Point> corners) {
   Intersection answer;
-  for (const Point& corner : corners) answer.corners[static_cast<std::size_t>(answer.count++)] = corner;
+  for (const Point& corner : corners)
+    answer.corners[static_cast<std::size_t>(answer.count++)] = corner;
   return answer;
 }
 
 TEST(OutlineEdges, FixedPatternWhereItTracesTheBoundary) {
   // The quadrilateral of fixed case 9: corners as found, pattern N-Q, M-P, M-Q, N-P.
-  const Intersection found =
-      polygon({pt(4, 1, 0), pt(3, 2, 0), pt(3.5f, 1, 0), pt(4, 2, 0)});
+  const Intersection found = polygon({pt(4, 1, 0), pt(3, 2, 0), pt(3.5f, 1, 0), pt(4, 2, 0)});
   const std::vector<std::pair<int, int>> pattern = {{1, 3}, {0, 2}, {0, 3}, {1, 2}};
   EXPECT_EQ(outlineEdges(found), pattern);
 }
@@ -106,8 +109,8 @@ TEST(OutlineEdges, AlongTheBoundaryWhereThePatternWouldCrossItself) {
             (std::set<std::pair<int, int>>{{0, 1}, {1, 2}, {2, 3}, {0, 3}}));
 
   // A pentagon in a vertical plane, corners in scrambled order.
-  const Intersection pentagon = polygon(
-      {pt(0, 0, 0), pt(0, 2, 2), pt(0, 2, 0), pt(0, 0, 2), pt(0, -1, 1)});
+  const Intersection pentagon =
+      polygon({pt(0, 0, 0), pt(0, 2, 2), pt(0, 2, 0), pt(0, 0, 2), pt(0, -1, 1)});
   EXPECT_EQ(undirected(outlineEdges(pentagon)),
             (std::set<std::pair<int, int>>{{0, 2}, {1, 2}, {1, 3}, {3, 4}, {0, 4}}));
 }

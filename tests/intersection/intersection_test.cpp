@@ -1,12 +1,13 @@
 // The intersection of two triangles end to end: the message printed, byte for
 // byte, the corners left in the result slots and the shapes added to the
 // scene, over one table of pairs.
+#include "intersection.h"
+
 #include <string>
 #include <vector>
 
 #include "../support.h"
 #include "app.h"
-#include "intersection.h"
 #include "scene.h"
 
 namespace {
@@ -34,6 +35,11 @@ void expectCorner(const Point& actual, const Point& want, float slack) {
   EXPECT_NEAR(actual.z, want.z, slack);
 }
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const PairCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 const char* const kNone = "Zadati trouglovi se ne seku.\n";
 
 std::vector<PairCase> pairCases() {
@@ -43,72 +49,115 @@ std::vector<PairCase> pairCases() {
   const Point c08[] = {pt(6, 1, 0), pt(4, 1, 0), pt(4, 2.6f, 0)};
   const Point c09[] = {pt(4, 1, 0), pt(3, 2, 0), pt(3.5f, 1, 0), pt(4, 2, 0)};
   const Point c10[] = {pt(11.0f / 3, 1, 0), pt(8.0f / 3, 1, 0), pt(3, 3, 0),
-                       pt(2.25f, 2.25f, 0), pt(4, 1.5f, 0), pt(4, 3, 0)};
+                       pt(2.25f, 2.25f, 0), pt(4, 1.5f, 0),     pt(4, 3, 0)};
   const Point c11[] = {pt(3, 2, 0), pt(11.0f / 3, 1, 0), pt(3, 1, 0), pt(4, 1.5f, 0),
                        pt(4, 2.5f, 0)};
   const Point c12[] = {pt(2, 1, 0), pt(4, 1, 0), pt(3, 2, 0)};
-  const Point star[] = {pt(2, 0, 0), pt(4, 0, 0), pt(2, 4, 0), pt(1, 2, 0), pt(4, 4, 0), pt(5, 2, 0)};
+  const Point star[] = {pt(2, 0, 0), pt(4, 0, 0), pt(2, 4, 0),
+                        pt(1, 2, 0), pt(4, 4, 0), pt(5, 2, 0)};
   return {
-      {"case01", fixedCase(1),
+      {"case01",
+       fixedCase(1),
        "Presek zadatih trouglova je duz:\nMN(4.000000 -4.000000, 5.000000 - 3.000000, 0.000000 - "
        "0.000000).\n",
-       {m01, n01}, {{m01, n01}}},
-      {"case02", fixedCase(2), "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n",
-       {pt(4, 3, 0)}, {}},
-      {"case03", fixedCase(3), "Presek zadatih trouglova je Tacka:\nM (4.000000, 5.000000, 0.000000).\n",
-       {pt(4, 5, 0)}, {}},
-      {"case04", fixedCase(4), "Presek zadatih trouglova je Tacka:\nM (3.000000, 4.000000, 0.000000).\n",
-       {pt(3, 4, 0)}, {}},
-      {"case05", fixedCase(5), "Presek zadatih trouglova je Tacka:\nM (2.500000, 3.000000, 0.000000).\n",
-       {pt(2.5f, 3, 0)}, {}},
-      {"case06", fixedCase(6),
+       {m01, n01},
+       {{m01, n01}}},
+      {"case02",
+       fixedCase(2),
+       "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n",
+       {pt(4, 3, 0)},
+       {}},
+      {"case03",
+       fixedCase(3),
+       "Presek zadatih trouglova je Tacka:\nM (4.000000, 5.000000, 0.000000).\n",
+       {pt(4, 5, 0)},
+       {}},
+      {"case04",
+       fixedCase(4),
+       "Presek zadatih trouglova je Tacka:\nM (3.000000, 4.000000, 0.000000).\n",
+       {pt(3, 4, 0)},
+       {}},
+      {"case05",
+       fixedCase(5),
+       "Presek zadatih trouglova je Tacka:\nM (2.500000, 3.000000, 0.000000).\n",
+       {pt(2.5f, 3, 0)},
+       {}},
+      {"case06",
+       fixedCase(6),
        "Presek zadatih trouglova je duz:\nMN(4.000000 -3.000000, 4.000000 - 5.000000, 0.000000 - "
        "0.000000).\n",
-       {m06, n06}, {{m06, n06}}},
-      {"case07", fixedCase(7),
+       {m06, n06},
+       {{m06, n06}}},
+      {"case07",
+       fixedCase(7),
        "Presek zadatih trouglova je duz:\nMN (4.000000 - 4.000000, 3.000000 - 5.000000, 0.000000 - "
        "0.000000).\n",
-       {n01, m01}, {{n01, m01}}},
-      {"case08", fixedCase(8),
+       {n01, m01},
+       {{n01, m01}}},
+      {"case08",
+       fixedCase(8),
        "Presek zadatih trouglova je trougao odredjen Tackama:\nM (6.000000, 1.000000, 0.000000), N "
        "(4.000000, 1.000000, 0.000000), P (4.000000, 2.600000, 0.000000).\n",
-       {c08[0], c08[1], c08[2]}, {{c08[0], c08[1]}, {c08[0], c08[2]}, {c08[1], c08[2]}}},
-      {"case09", fixedCase(9),
+       {c08[0], c08[1], c08[2]},
+       {{c08[0], c08[1]}, {c08[0], c08[2]}, {c08[1], c08[2]}}},
+      {"case09",
+       fixedCase(9),
        "Presek zadatih trouglova je cetvorougao odredjen Tackama:\nM (4.000000, 1.000000, "
        "0.000000), N (3.000000, 2.000000, 0.000000), P (3.500000, 1.000000, 0.000000), Q "
        "(4.000000, 2.000000, 0.000000).\n",
        {c09[0], c09[1], c09[2], c09[3]},
        {{c09[1], c09[3]}, {c09[0], c09[2]}, {c09[0], c09[3]}, {c09[1], c09[2]}}},
-      {"case10", fixedCase(10),
+      {"case10",
+       fixedCase(10),
        "Presek zadatih trouglova je sestougao odredjen Tackama:\nM (3.666667, 1.000000, 0.000000), "
        "N (2.666667, 1.000000, 0.000000), P (3.000000, 3.000000, 0.000000), Q (2.250000, 2.250000, "
        "0.000000), R (4.000000, 1.500000, 0.000000), S (4.000000, 3.000000, 0.000000).\n",
        {c10[0], c10[1], c10[2], c10[3], c10[4], c10[5]},
-       {{c10[4], c10[5]}, {c10[3], c10[1]}, {c10[2], c10[3]}, {c10[0], c10[1]}, {c10[0], c10[4]},
+       {{c10[4], c10[5]},
+        {c10[3], c10[1]},
+        {c10[2], c10[3]},
+        {c10[0], c10[1]},
+        {c10[0], c10[4]},
         {c10[5], c10[2]}}},
-      {"case11", fixedCase(11),
-       "Presek zadatih trouglova je petougao odredjen Tackama:\nM (3.000000, 2.000000, 0.000000), N "
+      {"case11",
+       fixedCase(11),
+       "Presek zadatih trouglova je petougao odredjen Tackama:\nM (3.000000, 2.000000, 0.000000), "
+       "N "
        "(3.666667, 1.000000, 0.000000), P (3.000000, 1.000000, 0.000000), Q (4.000000, 1.500000, "
        "0.000000), R (4.000000, 2.500000, 0.000000).\n",
        {c11[0], c11[1], c11[2], c11[3], c11[4]},
        {{c11[3], c11[4]}, {c11[2], c11[1]}, {c11[0], c11[2]}, {c11[0], c11[4]}, {c11[1], c11[3]}}},
-      {"case12", fixedCase(12),
+      {"case12",
+       fixedCase(12),
        "Presek zadatih trouglova je trougao odredjen Tackama:\nM (2.000000, 1.000000, 0.000000), N "
        "(4.000000, 1.000000, 0.000000), P (3.000000, 2.000000, 0.000000).\n",
-       {c12[0], c12[1], c12[2]}, {{c12[0], c12[1]}, {c12[0], c12[2]}, {c12[1], c12[2]}}},
+       {c12[0], c12[1], c12[2]},
+       {{c12[0], c12[1]}, {c12[0], c12[2]}, {c12[1], c12[2]}}},
       // Different planes.
       {"touching in one common corner",
        {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(0, 0, 0), pt(-1, 0, 2), pt(0, -1, 2)},
-       "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)", {pt(0, 0, 0)}, {}},
+       "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)",
+       {pt(0, 0, 0)},
+       {}},
       {"touching the other plane in different corners",
-       {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(1, 5, 0), pt(0, 5, 1), pt(0, 6, 1)}, kNone, {}, {}},
+       {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(1, 5, 0), pt(0, 5, 1), pt(0, 6, 1)},
+       kNone,
+       {},
+       {}},
       {"second triangle wholly above the first's plane",
-       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(1, 1, 1), pt(2, 1, 3), pt(1, 2, 1)}, kNone, {}, {}},
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(1, 1, 1), pt(2, 1, 3), pt(1, 2, 1)},
+       kNone,
+       {},
+       {}},
       {"cuts meet in one end",
        {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(4, 0, 1), pt(4, 0, -1), pt(8, -4, 0)},
-       "Zadati trouglovi se seku u tacki:\nM (4.000000, 0.000000, 0.000000).\n", {pt(4, 0, 0)}, {}},
+       "Zadati trouglovi se seku u tacki:\nM (4.000000, 0.000000, 0.000000).\n",
+       {pt(4, 0, 0)},
+       {}},
       {"cuts apart on their common line",
-       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(5, -1, 1), pt(5, -1, -1), pt(8, -4, 0)}, kNone, {},
+       {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(5, -1, 1), pt(5, -1, -1), pt(8, -4, 0)},
+       kNone,
+       {},
        {}},
       {"cut ends that rounding moves off one line",
        {pt(0, 1, -2), pt(1, 2, -2), pt(-3, -3, -3), pt(-2, 0, 2), pt(3, 0, -3), pt(0, 2, -3)},
@@ -142,23 +191,38 @@ std::vector<PairCase> pairCases() {
        "N (4.000000, 0.000000, 0.000000), P (2.000000, 4.000000, 0.000000), Q (1.000000, 2.000000, "
        "0.000000), R (4.000000, 4.000000, 0.000000), S (5.000000, 2.000000, 0.000000).\n",
        {star[0], star[1], star[2], star[3], star[4], star[5]},
-       {{star[0], star[1]}, {star[1], star[5]}, {star[5], star[4]}, {star[4], star[2]},
-        {star[2], star[3]}, {star[3], star[0]}}},
+       {{star[0], star[1]},
+        {star[1], star[5]},
+        {star[5], star[4]},
+        {star[4], star[2]},
+        {star[2], star[3]},
+        {star[3], star[0]}}},
       {"common edge, triangles on either side",
        {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(0, 0, 0), pt(4, 0, 0), pt(2, -3, 0)},
        "Presek zadatih trouglova je duz:\nMN (4.000000 - 0.000000, 0.000000 - 0.000000, 0.000000 - "
        "0.000000).\n",
-       {pt(0, 0, 0), pt(4, 0, 0)}, {{pt(0, 0, 0), pt(4, 0, 0)}}},
+       {pt(0, 0, 0), pt(4, 0, 0)},
+       {{pt(0, 0, 0), pt(4, 0, 0)}}},
       {"common corner only",
        {pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(4, 0, 0), pt(8, 0, 0), pt(4, 4, 0)},
-       "Presek zadatih trouglova je Tacka:\nM (4.000000, 0.000000, 0.000000).\n", {pt(4, 0, 0)}, {}},
+       "Presek zadatih trouglova je Tacka:\nM (4.000000, 0.000000, 0.000000).\n",
+       {pt(4, 0, 0)},
+       {}},
       {"one plane, apart",
-       {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(3, 3, 0), pt(4, 3, 0), pt(3, 4, 0)}, kNone, {}, {}},
-      {"every corner at the origin (input that ended at once)", TrianglePair{},
-       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n", {pt(0, 0, 0)}, {}},
+       {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(3, 3, 0), pt(4, 3, 0), pt(3, 4, 0)},
+       kNone,
+       {},
+       {}},
+      {"every corner at the origin (input that ended at once)",
+       TrianglePair{},
+       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n",
+       {pt(0, 0, 0)},
+       {}},
       {"collinear corners: the other triangle counts as in its plane",
        {pt(0, 0, 0), pt(1, 1, 1), pt(2, 2, 2), pt(0, 0, 0), pt(3, 0, 0), pt(0, 3, 0)},
-       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n", {pt(0, 0, 0)}, {}},
+       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n",
+       {pt(0, 0, 0)},
+       {}},
   };
 }
 

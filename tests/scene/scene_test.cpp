@@ -1,10 +1,11 @@
 // The scene lists, their colours and the bounds the camera is placed from.
+#include "scene.h"
+
 #include <cmath>
 #include <limits>
 
 #include "../support.h"
 #include "app.h"
-#include "scene.h"
 
 namespace {
 
