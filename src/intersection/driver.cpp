@@ -1,6 +1,7 @@
 // How two triangles in space meet.
 #include <cmath>
 
+#include "float_rule.h"
 #include "intersection.h"
 
 namespace {
@@ -13,16 +14,24 @@ Intersection pointAnswer(PointStyle style, Point point) {
   return answer;
 }
 
-double asDouble(float value) {
-  return static_cast<double>(value);
+using kernel::named;
+using kernel::Vector;
+using kernel::wide;
+
+float coordinate(Point p, int axis) {
+  return axis == 0 ? p.x : (axis == 1 ? p.y : p.z);
+}
+float component(Vector v, int axis) {
+  return axis == 0 ? v.x : (axis == 1 ? v.y : v.z);
 }
 
-// V1 + t (V2 - V1), each coordinate rounded once.
-Point along(Point origin, float t, const float (&direction)[3]) {
-  Point point;  // colour 9, as the caller's result slots
-  point.x = static_cast<float>(asDouble(origin.x) + asDouble(t) * asDouble(direction[0]));
-  point.y = static_cast<float>(asDouble(origin.y) + asDouble(t) * asDouble(direction[1]));
-  point.z = static_cast<float>(asDouble(origin.z) + asDouble(t) * asDouble(direction[2]));
+// origin + t * direction, each coordinate rounded once; colour 9, like the
+// caller's result slots.
+Point along(Point origin, float t, Vector direction) {
+  Point point;
+  point.x = named(wide(origin.x) + wide(t) * wide(direction.x));
+  point.y = named(wide(origin.y) + wide(t) * wide(direction.y));
+  point.z = named(wide(origin.z) + wide(t) * wide(direction.z));
   return point;
 }
 
@@ -32,43 +41,34 @@ Point along(Point origin, float t, const float (&direction)[3]) {
 // rather than tested for lying exactly on one line. Gaps and stretches
 // shorter than the tolerance count as a single point.
 Intersection meetCuts(Point U1, Point U2, Point V1, Point V2) {
-  Intersection none;
   // 1. The second cut is a single point.
   if (sameCoordinates(V1, V2)) {
-    if (!pointOnSegment(V1, U1, U2)) return none;
-    Point point;
-    point.x = V1.x, point.y = V1.y, point.z = V1.z;
-    return pointAnswer(PointStyle::Crossing, point);
+    if (!pointOnSegment(V1, U1, U2)) return Intersection{};
+    return pointAnswer(PointStyle::Crossing, Point{V1.x, V1.y, V1.z, kDefaultColor});
   }
-  // 2. Direction of the second cut and the coordinate in which it is largest.
-  const float d[3] = {static_cast<float>(asDouble(V2.x) - asDouble(V1.x)),
-                      static_cast<float>(asDouble(V2.y) - asDouble(V1.y)),
-                      static_cast<float>(asDouble(V2.z) - asDouble(V1.z))};
+  // 2. Direction of the second cut, measured by its largest coordinate
+  //    (x before y before z on a tie).
+  const Vector d = kernel::difference(V2, V1);
   int axis = 0;
-  if (std::fabs(d[1]) > std::fabs(d[axis])) axis = 1;
-  if (std::fabs(d[2]) > std::fabs(d[axis])) axis = 2;
-  const float u1[3] = {U1.x, U1.y, U1.z};
-  const float u2[3] = {U2.x, U2.y, U2.z};
-  const float v1[3] = {V1.x, V1.y, V1.z};
+  if (std::fabs(d.y) > std::fabs(component(d, axis))) axis = 1;
+  if (std::fabs(d.z) > std::fabs(component(d, axis))) axis = 2;
   // 3. Parameters of U1 and U2 along the second cut.
-  const float w1 = static_cast<float>(asDouble(u1[axis]) - asDouble(v1[axis]));
-  const float w2 = static_cast<float>(asDouble(u2[axis]) - asDouble(v1[axis]));
-  const float t1 = static_cast<float>(asDouble(w1) / asDouble(d[axis]));
-  const float t2 = static_cast<float>(asDouble(w2) / asDouble(d[axis]));
-  if (std::isnan(t1) || std::isnan(t2)) return none;
+  const float w1 = named(wide(coordinate(U1, axis)) - wide(coordinate(V1, axis)));
+  const float w2 = named(wide(coordinate(U2, axis)) - wide(coordinate(V1, axis)));
+  const float t1 = named(wide(w1) / wide(component(d, axis)));
+  const float t2 = named(wide(w2) / wide(component(d, axis)));
+  if (std::isnan(t1) || std::isnan(t2)) return Intersection{};
   float lo = t1, hi = t2;
   if (t2 < t1) lo = t2, hi = t1;
   // 4. Disjoint unless the gap is shorter than the tolerance.
-  const double length =
-      std::sqrt((asDouble(d[1]) * asDouble(d[1]) + asDouble(d[0]) * asDouble(d[0])) +
-                asDouble(d[2]) * asDouble(d[2]));
-  if (lo > 1.0f && (asDouble(lo) - 1.0) * length >= kTolerance) return none;
-  if (hi < 0.0f && -asDouble(hi) * length >= kTolerance) return none;
+  const double length = wide(kernel::length(d));
+  if (lo > 1.0f && (wide(lo) - 1.0) * length >= kTolerance) return Intersection{};
+  if (hi < 0.0f && -wide(hi) * length >= kTolerance) return Intersection{};
   // 5. Clip to the second cut.
   lo = std::fmin(std::fmax(lo, 0.0f), 1.0f);
   hi = std::fmin(std::fmax(hi, 0.0f), 1.0f);
   // 6. A single point, or the common stretch in the direction V1 -> V2.
-  if ((asDouble(hi) - asDouble(lo)) * length < kTolerance) {
+  if ((wide(hi) - wide(lo)) * length < kTolerance) {
     return pointAnswer(PointStyle::Crossing, along(V1, lo, d));
   }
   Intersection stretch;
