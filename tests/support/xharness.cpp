@@ -315,7 +315,7 @@ bool headerNumber(const std::string& data, std::size_t& at, int& value) {
 }  // namespace
 
 Image screenshot(unsigned long window) {
-  const Exit taken = run({"import", "-window", std::to_string(window), "ppm:-"});
+  const Exit taken = run({"import", "-window", std::to_string(window), "-depth", "8", "ppm:-"});
   Image image;
   const std::string& data = taken.output;
   if (!taken.exited || taken.code != 0 || data.compare(0, 2, "P6") != 0) return image;

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,10 @@ struct Color {
     return red == other.red && green == other.green && blue == other.blue;
   }
 };
+
+inline std::ostream& operator<<(std::ostream& out, Color c) {
+  return out << "(" << int{c.red} << ", " << int{c.green} << ", " << int{c.blue} << ")";
+}
 
 // A screenshot: rows from the top, pixels from the left.
 struct Image {
