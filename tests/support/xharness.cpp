@@ -28,7 +28,7 @@ void onWatchdog(int) {
   _exit(124);
 }
 
-// The file that execv would run for this name, searched along PATH in the
+// The file that execve should run for this name, searched along PATH in the
 // parent because nothing but async-signal-safe calls may run after fork().
 std::string resolve(const std::string& name) {
   if (name.find('/') != std::string::npos) return name;
@@ -62,13 +62,35 @@ void placeAt(int from, int to) {
   }
 }
 
+// This process's environment with the given "NAME=value" entries put in.
+std::vector<std::string> environmentWith(const std::vector<std::string>& changes) {
+  std::vector<std::string> result;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string variable = *entry;
+    const std::string name = variable.substr(0, variable.find('=') + 1);
+    bool replaced = false;
+    for (const std::string& change : changes) replaced = replaced || change.rfind(name, 0) == 0;
+    if (!replaced) result.push_back(variable);
+  }
+  result.insert(result.end(), changes.begin(), changes.end());
+  return result;
+}
+
+std::vector<char*> pointersTo(const std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (const std::string& text : strings) pointers.push_back(const_cast<char*>(text.c_str()));
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
 // Starts argv with the given descriptors as its 0, 1, 2 and, if extraFd is
 // not -1, extraFd as descriptor 3. The child gets SIGTERM when the test dies.
-pid_t spawn(const std::vector<std::string>& argv, int in, int out, int err, int extraFd = -1) {
+pid_t spawn(const std::vector<std::string>& argv, int in, int out, int err, int extraFd = -1,
+            const std::vector<std::string>& environment = {}) {
   const std::string file = resolve(argv.at(0));
-  std::vector<char*> args;
-  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-  args.push_back(nullptr);
+  std::vector<char*> args = pointersTo(argv);
+  const std::vector<std::string> variables = environmentWith(environment);
+  std::vector<char*> envp = pointersTo(variables);
   const pid_t parent = getpid();
 
   const pid_t pid = fork();
@@ -90,7 +112,7 @@ pid_t spawn(const std::vector<std::string>& argv, int in, int out, int err, int 
       placeAt(out, 1);
       placeAt(err, 2);
     }
-    execv(file.c_str(), args.data());
+    execve(file.c_str(), args.data(), envp.data());
     _exit(127);
   }
   return pid;
@@ -102,20 +124,29 @@ int openNull(int flags) {
   return fd;
 }
 
-// Waits for pid to end; after the limit, kills it. Returns the wait status.
-int reap(pid_t pid, std::chrono::milliseconds limit) {
+// Waits up to the limit for pid to end and returns whether it has; status
+// receives its wait status.
+bool awaitEnd(pid_t pid, std::chrono::milliseconds limit, int& status) {
   const auto deadline = Clock::now() + limit;
-  int status = 0;
   while (true) {
     const pid_t done = waitpid(pid, &status, WNOHANG);
-    if (done == pid || (done < 0 && errno != EINTR)) return status;
-    if (Clock::now() >= deadline) {
-      kill(pid, SIGKILL);
-      waitpid(pid, &status, 0);
-      return status;
-    }
+    if (done == pid || (done < 0 && errno != EINTR)) return true;
+    if (Clock::now() >= deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+}
+
+// Waits for pid to end; after the limit, stops it: SIGTERM first, which lets
+// ImageMagick remove its temporary file, SIGKILL if that is not enough.
+// Returns the wait status.
+int reap(pid_t pid, std::chrono::milliseconds limit) {
+  int status = 0;
+  if (awaitEnd(pid, limit, status)) return status;
+  kill(pid, SIGTERM);
+  if (awaitEnd(pid, std::chrono::seconds(3), status)) return status;
+  kill(pid, SIGKILL);
+  waitpid(pid, &status, 0);
+  return status;
 }
 
 }  // namespace
@@ -160,10 +191,11 @@ PrivateXServer::~PrivateXServer() {
   reap(pid_, std::chrono::seconds(10));
 }
 
-Child::Child(const std::vector<std::string>& argv, const std::string& input) {
+Child::Child(const std::vector<std::string>& argv, const std::string& input,
+             const std::vector<std::string>& environment) {
   signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not kill the test
   Pipe in, out, err;
-  pid_ = spawn(argv, in.read, out.write, err.write);
+  pid_ = spawn(argv, in.read, out.write, err.write, -1, environment);
   close(in.read);
   close(out.write);
   close(err.write);
@@ -182,10 +214,7 @@ Child::Child(const std::vector<std::string>& argv, const std::string& input) {
 }
 
 Child::~Child() {
-  if (!finished_) {
-    kill(pid_, SIGKILL);
-    waitpid(pid_, &status_, 0);
-  }
+  if (!finished_) status_ = reap(pid_, std::chrono::milliseconds(0));
   if (outputFd_ >= 0) close(outputFd_);
   if (errorsFd_ >= 0) close(errorsFd_);
 }

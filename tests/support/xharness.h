@@ -49,10 +49,12 @@ struct Exit {
 
 // A program running beside the test, with its standard input fed from a
 // string (closed right after it, so "" is input that ends at once) and its
-// standard output and error collected.
+// standard output and error collected. `environment` adds or replaces
+// variables ("NAME=value") for this child only.
 class Child {
  public:
-  explicit Child(const std::vector<std::string>& argv, const std::string& input = "");
+  explicit Child(const std::vector<std::string>& argv, const std::string& input = "",
+                 const std::vector<std::string>& environment = {});
   ~Child();  // kills a child that is still running
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;
