@@ -55,7 +55,7 @@ class Child {
  public:
   explicit Child(const std::vector<std::string>& argv, const std::string& input = "",
                  const std::vector<std::string>& environment = {});
-  ~Child();  // kills a child that is still running
+  ~Child();  // stops a child that is still running (SIGTERM, then SIGKILL)
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;
 
@@ -68,7 +68,7 @@ class Child {
   const std::string& output() const { return output_; }
   const std::string& errors() const { return errors_; }
 
-  // Waits for the child to end on its own, killing it after the limit.
+  // Waits for the child to end on its own, stopping it after the limit.
   Exit wait(std::chrono::milliseconds limit);
 
  private:
@@ -84,7 +84,7 @@ class Child {
 };
 
 // Runs a helper such as xdotool to its end and returns its exit; a helper
-// still running after the limit is killed and reported as killed.
+// still running after the limit is stopped and reported as ended by signal.
 Exit run(const std::vector<std::string>& argv,
          std::chrono::milliseconds limit = std::chrono::seconds(20));
 

@@ -17,7 +17,7 @@ check() {  # description, then a command that must succeed
 }
 
 # In a session of its own, so that whatever it leaves running can be found.
-timeout 60 setsid -w bash -c 'echo $$ >"$1"; exec "$2" "$3" "$4"' _ "$work/session" \
+timeout 30 setsid -w bash -c 'echo $$ >"$1"; exec "$2" "$3" "$4"' _ "$work/session" \
   "$snapshot" "$build/trikros-case10" "$work/case10.png" >"$work/case10.txt"
 sleep 0.2
 check "nothing of it left running" bash -c "! pgrep -s '$(cat "$work/session")' >/dev/null"
@@ -27,7 +27,7 @@ check "picture has the background" grep -q 'E6E6CC' <(convert "$work/case10.png"
 check "picture has the red hexagon" grep -q 'FF0000' <(convert "$work/case10.png" -format %c histogram:info:-)
 
 printf '4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5\n' |
-  timeout 60 "$snapshot" "$build/trikros" "$work/typed.png" -resize 50% >"$work/typed.txt"
+  timeout 30 "$snapshot" "$build/trikros" "$work/typed.png" -resize 50% >"$work/typed.txt"
 check "piped input answers the prompts" grep -q 'c2.z = Presek zadatih trouglova je Tacka:' "$work/typed.txt"
 check "import options apply" test "$(identify -format '%wx%h' "$work/typed.png")" = 512x350
 
