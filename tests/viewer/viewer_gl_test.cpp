@@ -216,11 +216,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // W and H add the magnitude of the lower bound to the upper bound.
                       Bounds{"NegativeLowerBounds", -20, -5, 10, 10, -5, 2.5f, 30},
                       // The start values (1024, 700) and (0, 0) take part like added points:
-        // one point (2000, 900) gives W = 2000 + 1024 and H = 900 + 700.
-        Bounds{"OnePointFarOut", 1024, 700, 2000, 900, 1512, 800, 3024},
-        // One point (0, 1000): W = 0, so H = 1000 + 700 decides.
-        Bounds{"OnePointAbove", 0, 700, 0, 1000, 0, 850, 1700},
-        // Nothing added: the start values themselves.
+                      // one point (2000, 900) gives W = 2000 + 1024 and H = 900 + 700.
+                      Bounds{"OnePointFarOut", 1024, 700, 2000, 900, 1512, 800, 3024},
+                      // One point (0, 1000): W = 0, so H = 1000 + 700 decides.
+                      Bounds{"OnePointAbove", 0, 700, 0, 1000, 0, 850, 1700},
+                      // Nothing added: the start values themselves.
                       Bounds{"StartValues", 1024, 700, 0, 0, 512, 350, 1024}),
     [](const ::testing::TestParamInfo<Bounds>& info) { return std::string(info.param.name); });
 
