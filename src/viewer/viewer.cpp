@@ -47,8 +47,9 @@ Point unprojectOnNearPlane(int x, int y) {
   glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
   GLdouble px = 0.0, py = 0.0, pz = 0.0;
-  gluUnProject(static_cast<GLdouble>(x), static_cast<GLdouble>(viewport[3] - y - 1), 0.0, modelView,
-               projection, viewport, &px, &py, &pz);
+  const GLdouble windowY = static_cast<GLdouble>(viewport[3]) - y - 1;
+  gluUnProject(static_cast<GLdouble>(x), windowY, 0.0, modelView, projection, viewport, &px, &py,
+               &pz);
   Point point;
   point.x = named(px);
   point.y = named(py);
@@ -62,8 +63,9 @@ int viewportWidth() {
   return viewport[2];
 }
 
-// Turning and zooming act about the camera position, which the model-view
-// translation has moved to the origin of what the projection sees.
+// Turns and zooms multiply onto the projection, so they act on points already
+// moved by the model-view translation, about the point (centerX, centerY,
+// cameraDistance) of those moved coordinates.
 void moveCameraToOrigin() {
   glTranslatef(centerX, centerY, cameraDistance);
 }
