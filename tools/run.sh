@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds trikros and starts it (or the program
-# named as the first argument, e.g. trikros-case10).
+# Installs what is missing, builds the programs and starts trikros (or the
+# program named as the first argument, e.g. trikros-case10). Without a
+# display the program runs in a private X server instead: its console works
+# as usual and the picture of its window is saved as a PNG.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,4 +10,11 @@ bash tools/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
 program=${1:-trikros}
-exec "build/release/$program"
+
+if [[ -n ${DISPLAY:-} ]]; then
+  exec "build/release/$program"
+fi
+picture="$PWD/build/$program.png"
+echo "(No display: $program runs in a private X server; its window is saved as $picture.)"
+TRIKROS_SNAPSHOT_WAIT=3600 tools/snapshot "build/release/$program" "$picture"
+echo "The picture of the window: $picture"
