@@ -32,3 +32,17 @@ inline float fromBits(std::uint32_t bits) {
     EXPECT_EQ(at_.y, float(ey)) << "y"; \
     EXPECT_EQ(at_.z, float(ez)) << "z"; \
   } while (0)
+
+// Places a figure drawn in (u, v) coordinates into the plane z = 0 or into a
+// vertical plane, where edge crossings cannot be solved in the xy plane.
+struct PlaneTurn {
+  const char* name;
+  Point (*place)(float u, float v);
+};
+
+inline const PlaneTurn kPlaneTurns[] = {
+    {"z = 0", [](float u, float v) { return pt(u, v, 0); }},
+    {"y = 0", [](float u, float v) { return pt(u, 0, v); }},
+    {"x = 0", [](float u, float v) { return pt(0, u, v); }},
+    {"x = y", [](float u, float v) { return pt(u, u, v); }},
+};

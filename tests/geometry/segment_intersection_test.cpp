@@ -81,17 +81,7 @@ TEST(SegmentIntersection, Examples) {
 // The six-pointed star of two triangles, turned into vertical planes: every
 // edge crossing must be found in every plane.
 TEST(SegmentIntersection, CrossingsInEveryVerticalPlane) {
-  struct Turn {
-    const char* name;
-    Point (*place)(float u, float v);
-  };
-  const Turn turns[] = {
-      {"z = 0", [](float u, float v) { return pt(u, v, 0); }},
-      {"y = 0", [](float u, float v) { return pt(u, 0, v); }},
-      {"x = 0", [](float u, float v) { return pt(0, u, v); }},
-      {"x = y", [](float u, float v) { return pt(u, u, v); }},
-  };
-  for (const Turn& turn : turns) {
+  for (const PlaneTurn& turn : kPlaneTurns) {
     SCOPED_TRACE(turn.name);
     Point first, second;
     // Edge (0,0)-(6,0) of one star triangle against (0,4)-(3,-2) of the other.

@@ -37,18 +37,8 @@ TEST(CoplanarIntersection, ARepeatedCornerIsStoredOnceWhateverItsColour) {
 
 // The six-pointed star in the plane z = 0 and turned into vertical planes.
 TEST(CoplanarIntersection, StarGivesItsHexagonInEveryPlane) {
-  struct Turn {
-    const char* name;
-    Point (*place)(float u, float v);
-  };
-  const Turn turns[] = {
-      {"z = 0", [](float u, float v) { return pt(u, v, 0); }},
-      {"y = 0", [](float u, float v) { return pt(u, 0, v); }},
-      {"x = 0", [](float u, float v) { return pt(0, u, v); }},
-      {"x = y", [](float u, float v) { return pt(u, u, v); }},
-  };
   const float order[6][2] = {{2, 0}, {4, 0}, {2, 4}, {1, 2}, {4, 4}, {5, 2}};
-  for (const Turn& turn : turns) {
+  for (const PlaneTurn& turn : kPlaneTurns) {
     SCOPED_TRACE(turn.name);
     const auto p = turn.place;
     const Intersection star =
