@@ -8,6 +8,7 @@
 //   build/release/trikros-bench --benchmark_repetitions=5
 //   build/release/trikros-bench --benchmark_filter=coplanar
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -181,21 +182,30 @@ void checkBaseline(const std::vector<PairSet>& sets) {
   std::fflush(stdout);
 }
 
-// Collects the CPU time per iteration of every run for the closing summary.
+// Collects the CPU time per iteration of every run for the closing summary:
+// the median aggregate when repetitions report one, else the median of the
+// plain runs.
 class SummaryReporter : public benchmark::ConsoleReporter {
  public:
+  explicit SummaryReporter(OutputOptions options) : ConsoleReporter(options) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+      if (run.error_occurred) continue;
       const double seconds =
           run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-      seconds_[run.benchmark_name()].push_back(seconds);
+      if (run.run_type == Run::RT_Iteration) {
+        seconds_[run.run_name.str()].push_back(seconds);
+      } else if (run.aggregate_name == "median") {
+        median_[run.run_name.str()] = seconds;
+      }
     }
     ConsoleReporter::ReportRuns(runs);
   }
 
-  // Median over repetitions, or a negative value when the run was filtered out.
+  // Seconds per iteration, or a negative value when the run was filtered out.
   double medianSeconds(const std::string& name) const {
+    if (const auto found = median_.find(name); found != median_.end()) return found->second;
     const auto found = seconds_.find(name);
     if (found == seconds_.end() || found->second.empty()) return -1.0;
     std::vector<double> times = found->second;
@@ -206,6 +216,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 
  private:
   std::map<std::string, std::vector<double>> seconds_;
+  std::map<std::string, double> median_;
 };
 
 void printSummary(const std::vector<PairSet>& sets, const SummaryReporter& reporter) {
@@ -239,7 +250,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("overlapTest/" + set.name).c_str(), timeOverlap, &set)
         ->Unit(benchmark::kMicrosecond);
   }
-  SummaryReporter reporter;
+  SummaryReporter reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                                 : benchmark::ConsoleReporter::OO_Tabular);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   printSummary(sets, reporter);
   benchmark::Shutdown();
