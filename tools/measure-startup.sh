@@ -50,16 +50,15 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 # Milliseconds between two $EPOCHREALTIME stamps.
 elapsed_ms() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b - a) * 1000 }'; }
 
-echo "$program, $runs runs, display $DISPLAY"
-printf '%4s %12s %12s %14s\n' run report_ms window_ms peak_rss_kb
-: >"$work/report" >"$work/window" >"$work/rss"
-for run in $(seq "$runs"); do
+# One run of a command: sets report_ms, window_ms and rss.
+measure_once() {
   rm -f "$work/out" "$work/pid"
   mkfifo "$work/out"
-  # time -v measures the shell that records its pid and then becomes the program.
-  start=$EPOCHREALTIME
+  # time -v measures the shell that records its pid and then becomes the
+  # command, so the pid to end is known exactly.
+  local start=$EPOCHREALTIME line deadline time_pid out
   /usr/bin/time -v -o "$work/time" \
-    sh -c 'echo $$ >"$1"; exec "$2"' sh "$work/pid" "$binary" >"$work/out" 2>"$work/err" &
+    sh -c 'echo $$ >"$1"; shift; exec "$@"' sh "$work/pid" "$@" >"$work/out" 2>"$work/err" &
   time_pid=$!
   exec {out}<"$work/out"
 
@@ -89,14 +88,31 @@ for run in $(seq "$runs"); do
     sleep 0.01
   done
 
-  # 3. End the program (it stays in its event loop) and collect its peak memory.
+  # 3. End the program (it stays in its event loop) and read its peak memory.
   if [[ -n $program_pid ]]; then kill "$program_pid" 2>/dev/null || true; fi
   wait "$time_pid" 2>/dev/null || true
   program_pid=""
   exec {out}<&-
   rss=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time")
-  [[ $report_ms == none ]] && { echo "run $run: no report; stderr:" >&2; cat "$work/err" >&2; }
+}
 
+# The cost of the measurement itself: the same launch chain and pipe for a
+# command that prints a report-like line at once.
+: >"$work/floor"
+for _ in $(seq "$runs"); do
+  measure_once printf 'M\n'
+  echo "$report_ms" >>"$work/floor"
+done
+
+echo "$program, $runs runs, display $DISPLAY"
+printf '%4s %12s %12s %14s\n' run report_ms window_ms peak_rss_kb
+: >"$work/report" >"$work/window" >"$work/rss"
+for run in $(seq "$runs"); do
+  measure_once "$binary"
+  if [[ $report_ms == none ]]; then
+    echo "run $run: no report; stderr:" >&2
+    cat "$work/err" >&2
+  fi
   printf '%4d %12s %12s %14s\n' "$run" "$report_ms" "$window_ms" "$rss"
   [[ $report_ms == none ]] || echo "$report_ms" >>"$work/report"
   [[ $window_ms == none || $window_ms == timeout ]] || echo "$window_ms" >>"$work/window"
@@ -122,6 +138,8 @@ echo
 summary "start to report" ms "$work/report"
 summary "start to window" ms "$work/window"
 summary "peak memory" KiB "$work/rss"
+summary "launch floor" ms "$work/floor"
+echo "(launch floor: the same launch chain and pipe for printf; subtract it for the program's own time)"
 if [[ ! -s "$work/window" ]]; then
   echo "(no window appeared: this build's viewer returns at once or the window was not found)"
 fi
