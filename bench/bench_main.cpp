@@ -5,7 +5,8 @@
 // per pair of both and their ratio against the target.
 //
 //   build/release/trikros-bench
-//   build/release/trikros-bench --benchmark_repetitions=5
+//   build/release/trikros-bench --benchmark_repetitions=10
+//       --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 //   build/release/trikros-bench --benchmark_filter=coplanar
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -182,9 +183,9 @@ void checkBaseline(const std::vector<PairSet>& sets) {
   std::fflush(stdout);
 }
 
-// Collects the CPU time per iteration of every run for the closing summary:
-// the median aggregate when repetitions report one, else the median of the
-// plain runs.
+// Collects the CPU time per iteration of every run for the closing summary.
+// The fastest repetition is the one least disturbed by other work on the
+// machine, so the summary compares minima.
 class SummaryReporter : public benchmark::ConsoleReporter {
  public:
   explicit SummaryReporter(OutputOptions options) : ConsoleReporter(options) {}
@@ -192,40 +193,38 @@ class SummaryReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.error_occurred) continue;
+      const bool repetition = run.run_type == Run::RT_Iteration;
+      if (!repetition && run.aggregate_name != "min") continue;
       const double seconds =
           run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-      if (run.run_type == Run::RT_Iteration) {
-        seconds_[run.run_name.str()].push_back(seconds);
-      } else if (run.aggregate_name == "median") {
-        median_[run.run_name.str()] = seconds;
-      }
+      auto [entry, added] = fastest_.try_emplace(run.run_name.str(), seconds);
+      if (!added) entry->second = std::min(entry->second, seconds);
     }
     ConsoleReporter::ReportRuns(runs);
   }
 
-  // Seconds per iteration, or a negative value when the run was filtered out.
-  double medianSeconds(const std::string& name) const {
-    if (const auto found = median_.find(name); found != median_.end()) return found->second;
-    const auto found = seconds_.find(name);
-    if (found == seconds_.end() || found->second.empty()) return -1.0;
-    std::vector<double> times = found->second;
-    std::sort(times.begin(), times.end());
-    const std::size_t middle = times.size() / 2;
-    return times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+  // Seconds per iteration of the fastest repetition, or a negative value when
+  // the benchmark did not run.
+  double fastestSeconds(const std::string& name) const {
+    const auto found = fastest_.find(name);
+    return found == fastest_.end() ? -1.0 : found->second;
   }
 
  private:
-  std::map<std::string, std::vector<double>> seconds_;
-  std::map<std::string, double> median_;
+  std::map<std::string, double> fastest_;
 };
+
+double fastest(const std::vector<double>& times) {
+  return *std::min_element(times.begin(), times.end());
+}
 
 void printSummary(const std::vector<PairSet>& sets, const SummaryReporter& reporter) {
   std::printf(
       "\nCost of findIntersection per pair as a ratio to the yes/no overlap test "
-      "(CPU time, median of repetitions):\n");
+      "(CPU time, fastest repetition):\n");
   for (const PairSet& set : sets) {
-    const double ours = reporter.medianSeconds("findIntersection/" + set.name);
-    const double baseline = reporter.medianSeconds("overlapTest/" + set.name);
+    const double ours = reporter.fastestSeconds("findIntersection/" + set.name);
+    const double baseline = reporter.fastestSeconds("overlapTest/" + set.name);
     if (ours <= 0 || baseline <= 0) continue;
     const double perPair = 1e9 / static_cast<double>(set.pairs.size());
     const double ratio = ours / baseline;
@@ -246,9 +245,11 @@ int main(int argc, char** argv) {
   checkBaseline(sets);
   for (const PairSet& set : sets) {
     benchmark::RegisterBenchmark(("findIntersection/" + set.name).c_str(), timeIntersection, &set)
-        ->Unit(benchmark::kMicrosecond);
+        ->Unit(benchmark::kMicrosecond)
+        ->ComputeStatistics("min", fastest);
     benchmark::RegisterBenchmark(("overlapTest/" + set.name).c_str(), timeOverlap, &set)
-        ->Unit(benchmark::kMicrosecond);
+        ->Unit(benchmark::kMicrosecond)
+        ->ComputeStatistics("min", fastest);
   }
   SummaryReporter reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
                                                  : benchmark::ConsoleReporter::OO_Tabular);
