@@ -11,3 +11,7 @@ for preset in release asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+# A short fuzzing run with a fixed seed: 30 s for each of the two libFuzzer
+# targets, from the seed corpus in fuzz/corpus (tools/fuzz.sh runs longer).
+bash tools/fuzz.sh --seconds 30 --seed 1 --fresh
