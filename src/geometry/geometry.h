@@ -40,7 +40,9 @@ struct Plane {
 
 // True when a and b agree exactly in x, y and z (colour is not compared;
 // +0 equals -0, NaN equals nothing).
-bool sameCoordinates(Point a, Point b);
+inline bool sameCoordinates(Point a, Point b) {
+  return a.x == b.x && a.y == b.y && a.z == b.z;
+}
 
 // Area of the triangle a, b, c: half the length of (b - a) x (c - a).
 //
@@ -85,6 +87,26 @@ int pointOnSegment(Point p, Point a, Point b);
 //      whole, crossing points of edges with colour 9)
 int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point& first,
                      Point& second);
+
+// The first half of trianglePlaneCut: the plane through d, e, f and the side
+// of it on which each of a, b, c lies (-1, 0 in the plane, +1). Lets a caller
+// give up before any crossing point is computed.
+//
+//   PlaneSides sides = planeSides(a, b, c, d, e, f);
+//   if (!oneSided(sides)) cut = cutBySides(a, b, c, sides, first, second);
+struct PlaneSides {
+  Plane plane;
+  int a;
+  int b;
+  int c;
+};
+PlaneSides planeSides(Point a, Point b, Point c, Point d, Point e, Point f);
+
+// True when all three corners lie strictly on one side (trianglePlaneCut 0).
+bool oneSided(const PlaneSides& sides);
+
+// The second half: trianglePlaneCut from sides found by planeSides.
+int cutBySides(Point a, Point b, Point c, const PlaneSides& sides, Point& first, Point& second);
 
 // What the segments p1-p2 and p3-p4 have in common. Writes only x, y, z of
 // the outputs it names; their colour is the caller's.

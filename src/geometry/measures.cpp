@@ -8,10 +8,6 @@ using kernel::difference;
 using kernel::named;
 using kernel::wide;
 
-bool sameCoordinates(Point a, Point b) {
-  return a.x == b.x && a.y == b.y && a.z == b.z;
-}
-
 float triangleArea(Point a, Point b, Point c) {
   // 1. Edge vectors u = b - a, v = c - a.
   const kernel::Vector u = difference(b, a);

@@ -21,19 +21,29 @@ int planeSide(Plane plane, Point k) {
 
 }  // namespace
 
-int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point& first,
-                     Point& second) {
+PlaneSides planeSides(Point a, Point b, Point c, Point d, Point e, Point f) {
   // 1. The plane of d, e, f.
   const Plane plane = planeThroughPoints(d, e, f);
   // 2. Which side each corner is on.
-  const int sa = planeSide(plane, a);
-  const int sb = planeSide(plane, b);
-  const int sc = planeSide(plane, c);
+  return PlaneSides{plane, planeSide(plane, a), planeSide(plane, b), planeSide(plane, c)};
+}
+
+bool oneSided(const PlaneSides& sides) {
+  return (sides.a > 0 && sides.b > 0 && sides.c > 0) || (sides.a < 0 && sides.b < 0 && sides.c < 0);
+}
+
+int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point& first,
+                     Point& second) {
+  return cutBySides(a, b, c, planeSides(a, b, c, d, e, f), first, second);
+}
+
+int cutBySides(Point a, Point b, Point c, const PlaneSides& sides, Point& first, Point& second) {
+  const int sa = sides.a, sb = sides.b, sc = sides.c;
   const int zeros = (sa == 0) + (sb == 0) + (sc == 0);
-  auto crossing = [&plane](Point p, Point q) { return linePlaneIntersection(plane, p, q); };
+  auto crossing = [&sides](Point p, Point q) { return linePlaneIntersection(sides.plane, p, q); };
 
   // 3.1 All corners strictly on one side.
-  if ((sa > 0 && sb > 0 && sc > 0) || (sa < 0 && sb < 0 && sc < 0)) return 0;
+  if (oneSided(sides)) return 0;
   // 3.2 All corners in the plane.
   if (zeros == 3) return 1;
   if (zeros == 1) {

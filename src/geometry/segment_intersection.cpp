@@ -46,10 +46,10 @@ int degenerateIntersection(Point p1, Point p2, Point p3, Point p4, Point& first)
 
 // Parallel segments: if they lie on one line, clip p1-p2 to p3-p4 along
 // p3 + t v.
-int parallelIntersection(Vector v, Vector w, Vector e, float lengthM, float lengthK, Point p3,
-                         Point& first, Point& second) {
+int parallelIntersection(Vector v, Vector w, Vector e, Vector m, Vector k, Point p3, Point& first,
+                         Point& second) {
   // 1. On one line only when a further cross product vanishes exactly.
-  if (!(lengthM == 0.0f || lengthK == 0.0f)) return 0;
+  if (!(kernel::length(m) == 0.0f || kernel::length(k) == 0.0f)) return 0;
   // 2. Parameters of p1 and p2 by the first usable coordinate of v; a segment
   //    along the z axis is measured by z.
   float t1, t2;
@@ -163,12 +163,9 @@ int segmentIntersection(Point p1, Point p2, Point p3, Point p4, Point& first, Po
   const Vector n = kernel::cross(u, v);
   const Vector m = kernel::cross(u, w);
   const Vector k = kernel::cross(v, w);
-  const float lengthN = kernel::length(n);
-  const float lengthM = kernel::length(m);
-  const float lengthK = kernel::length(k);
   // 2. Parallel or crossing.
-  if (lengthN < kTolerance) {
-    return parallelIntersection(v, w, e, lengthM, lengthK, p3, first, second);
+  if (kernel::length(n) < kTolerance) {
+    return parallelIntersection(v, w, e, m, k, p3, first, second);
   }
   return crossingIntersection(p1, p3, u, v, w, n, m, k, first);
 }
