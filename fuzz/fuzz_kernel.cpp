@@ -18,30 +18,10 @@
 #include <limits>
 #include <string>
 
+#include "fuzz_checks.h"
 #include "geometry.h"
 
 namespace {
-
-[[noreturn]] void fail(const char* check, const std::string& detail) {
-  std::fprintf(stderr, "\nfuzz check failed: %s\n%s\n", check, detail.c_str());
-  std::abort();
-}
-
-#define CHECK(condition, detail)                \
-  do {                                          \
-    if (!(condition)) fail(#condition, detail); \
-  } while (false)
-
-bool sameBits(const Point& a, const Point& b) {
-  return std::memcmp(&a, &b, sizeof(Point)) == 0;
-}
-
-std::string describe(const Point& p) {
-  char text[160];
-  std::snprintf(text, sizeof text, "(%a, %a, %a; colour %d)", static_cast<double>(p.x),
-                static_cast<double>(p.y), static_cast<double>(p.z), static_cast<int>(p.color));
-  return text;
-}
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
