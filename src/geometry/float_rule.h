@@ -37,11 +37,23 @@ inline Vector cross(Vector u, Vector v) {
           named(wide(u.x) * wide(v.y) - wide(u.y) * wide(v.x))};
 }
 
-// |c| = sqrt(float((c.y^2 + c.x^2) + c.z^2)), rounded; the y term comes first.
+// float((c.y^2 + c.x^2) + c.z^2); the y term comes first.
+inline float sumOfSquares(Vector c) {
+  return named((wide(c.y) * wide(c.y) + wide(c.x) * wide(c.x)) + wide(c.z) * wide(c.z));
+}
+
+// |c|: the square root of the sum of squares, rounded.
 inline float length(Vector c) {
-  const float sumOfSquares =
-      named((wide(c.y) * wide(c.y) + wide(c.x) * wide(c.x)) + wide(c.z) * wide(c.z));
-  return named(std::sqrt(wide(sumOfSquares)));
+  return named(std::sqrt(wide(sumOfSquares(c))));
+}
+
+// The smallest sum of squares whose length is not below kTolerance.
+inline constexpr float kShortestSumOfSquares = 0x1.b7cep-34f;
+
+// length(c) < kTolerance without the square root: length only grows with the
+// sum of squares, so comparing the sums gives the same answer (NaN included).
+inline bool shorterThanTolerance(Vector c) {
+  return sumOfSquares(c) < kShortestSumOfSquares;
 }
 
 }  // namespace kernel

@@ -56,6 +56,13 @@ float triangleArea(Point a, Point b, Point c);
 //   if (pointInTriangle(a, b, c, p)) ...
 int pointInTriangle(Point a, Point b, Point c, Point p);
 
+// The same test with the triangle's area already known, for testing several
+// points against one triangle.
+//
+//   const float area = triangleArea(a, b, c);
+//   if (pointInTriangle(a, b, c, area, p)) ...
+int pointInTriangle(Point a, Point b, Point c, float area, Point p);
+
 // The plane through p1, p2, p3; (A, B, C) = (p2 - p1) x (p3 - p1) and
 // point = p1. Collinear points give all four coefficients 0.
 //
@@ -90,7 +97,8 @@ int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point
 
 // The first half of trianglePlaneCut: the plane through d, e, f and the side
 // of it on which each of a, b, c lies (-1, 0 in the plane, +1). Lets a caller
-// give up before any crossing point is computed.
+// give up before any crossing point is computed. It runs for every pair of
+// triangles, so the corners are passed by reference rather than copied.
 //
 //   PlaneSides sides = planeSides(a, b, c, d, e, f);
 //   if (!oneSided(sides)) cut = cutBySides(a, b, c, sides, first, second);
@@ -100,7 +108,8 @@ struct PlaneSides {
   int b;
   int c;
 };
-PlaneSides planeSides(Point a, Point b, Point c, Point d, Point e, Point f);
+PlaneSides planeSides(const Point& a, const Point& b, const Point& c, const Point& d,
+                      const Point& e, const Point& f);
 
 // True when all three corners lie strictly on one side (trianglePlaneCut 0).
 bool oneSided(const PlaneSides& sides);

@@ -19,11 +19,14 @@ float triangleArea(Point a, Point b, Point c) {
 }
 
 int pointInTriangle(Point a, Point b, Point c, Point p) {
-  // 1. The three sub-areas and the whole, in this order.
+  return pointInTriangle(a, b, c, triangleArea(a, b, c), p);
+}
+
+int pointInTriangle(Point a, Point b, Point c, float whole, Point p) {
+  // 1. The three sub-areas.
   const float a1 = triangleArea(a, b, p);
   const float a2 = triangleArea(b, c, p);
   const float a3 = triangleArea(a, c, p);
-  const float whole = triangleArea(a, b, c);
   // 2. Their sum stays in double.
   const double sum = (wide(a2) + wide(a1)) + wide(a3);
   // 3. Inside when the sub-areas add up to the whole.

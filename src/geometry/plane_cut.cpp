@@ -21,7 +21,8 @@ int planeSide(Plane plane, Point k) {
 
 }  // namespace
 
-PlaneSides planeSides(Point a, Point b, Point c, Point d, Point e, Point f) {
+PlaneSides planeSides(const Point& a, const Point& b, const Point& c, const Point& d,
+                      const Point& e, const Point& f) {
   // 1. The plane of d, e, f.
   const Plane plane = planeThroughPoints(d, e, f);
   // 2. Which side each corner is on.

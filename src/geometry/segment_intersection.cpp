@@ -46,10 +46,13 @@ int degenerateIntersection(Point p1, Point p2, Point p3, Point p4, Point& first)
 
 // Parallel segments: if they lie on one line, clip p1-p2 to p3-p4 along
 // p3 + t v.
-int parallelIntersection(Vector v, Vector w, Vector e, Vector m, Vector k, Point p3, Point& first,
+int parallelIntersection(Point p2, Point p3, Vector u, Vector v, Vector w, Point& first,
                          Point& second) {
   // 1. On one line only when a further cross product vanishes exactly.
+  const Vector m = kernel::cross(u, w);
+  const Vector k = kernel::cross(v, w);
   if (!(kernel::length(m) == 0.0f || kernel::length(k) == 0.0f)) return 0;
+  const Vector e = kernel::difference(p2, p3);
   // 2. Parameters of p1 and p2 by the first usable coordinate of v; a segment
   //    along the z axis is measured by z.
   float t1, t2;
@@ -85,14 +88,14 @@ int parallelIntersection(Vector v, Vector w, Vector e, Vector m, Vector k, Point
 enum class CoordinatePlane { XY, XZ, YZ };
 
 // Solves p1 + s u = p3 + t v in one coordinate plane: s = k / n and t = m / n
-// in the component normal to that plane. Returns false when that component of
-// n is exactly zero.
-bool solveInPlane(CoordinatePlane plane, Vector u, Vector v, Vector w, Vector n, Vector m, Vector k,
-                  float& s, float& t) {
+// in the component normal to that plane, where n = u x v, m = u x w and
+// k = v x w. Returns false when that component of n is exactly zero.
+bool solveInPlane(CoordinatePlane plane, Vector u, Vector v, Vector w, Vector n, float& s,
+                  float& t) {
   double kc, mc, nc;
   switch (plane) {
-    case CoordinatePlane::XY:  // the rounded float components
-      kc = wide(k.z), mc = wide(m.z), nc = wide(n.z);
+    case CoordinatePlane::XY:  // the rounded float z components
+      kc = wide(kernel::cross(v, w).z), mc = wide(kernel::cross(u, w).z), nc = wide(n.z);
       break;
     case CoordinatePlane::XZ:  // the y components afresh in double
       kc = wide(v.z) * wide(w.x) - wide(v.x) * wide(w.z);
@@ -113,8 +116,7 @@ bool solveInPlane(CoordinatePlane plane, Vector u, Vector v, Vector w, Vector n,
 
 // Crossing segments: solve for s and t, then check that both segments
 // really pass through the point.
-int crossingIntersection(Point p1, Point p3, Vector u, Vector v, Vector w, Vector n, Vector m,
-                         Vector k, Point& first) {
+int crossingIntersection(Point p1, Point p3, Vector u, Vector v, Vector w, Vector n, Point& first) {
   // 1. The coordinate plane: xy unless a segment runs along z, then xz unless
   //    a segment runs along y, else yz.
   CoordinatePlane plane = CoordinatePlane::XY;
@@ -126,12 +128,12 @@ int crossingIntersection(Point p1, Point p3, Vector u, Vector v, Vector w, Vecto
   //    the chosen coordinate plane (x = 0, y = 0, x = y ...); then use the
   //    coordinate plane onto which the segments' plane projects the largest.
   float s = 0.0f, t = 0.0f;
-  if (!solveInPlane(plane, u, v, w, n, m, k, s, t)) {
+  if (!solveInPlane(plane, u, v, w, n, s, t)) {
     const float nz = std::fabs(n.z), ny = std::fabs(n.y), nx = std::fabs(n.x);
     plane = (nz >= ny && nz >= nx) ? CoordinatePlane::XY
             : (ny >= nx)           ? CoordinatePlane::XZ
                                    : CoordinatePlane::YZ;
-    if (!solveInPlane(plane, u, v, w, n, m, k, s, t)) return 0;
+    if (!solveInPlane(plane, u, v, w, n, s, t)) return 0;
   }
   // 3. Both parameters within their segments (NaN fails in step 4).
   if (s < 0.0f || s > 1.0f) return 0;
@@ -155,17 +157,13 @@ int segmentIntersection(Point p1, Point p2, Point p3, Point p4, Point& first, Po
   if (sameCoordinates(p1, p2) || sameCoordinates(p3, p4)) {
     return degenerateIntersection(p1, p2, p3, p4, first);
   }
-  // 1. Direction vectors and the three cross products.
+  // 1. Direction vectors and the normal n = u x v. The cross products
+  //    m = u x w and k = v x w are formed where they are needed.
   const Vector u = kernel::difference(p2, p1);
   const Vector v = kernel::difference(p4, p3);
   const Vector w = kernel::difference(p1, p3);
-  const Vector e = kernel::difference(p2, p3);
   const Vector n = kernel::cross(u, v);
-  const Vector m = kernel::cross(u, w);
-  const Vector k = kernel::cross(v, w);
   // 2. Parallel or crossing.
-  if (kernel::length(n) < kTolerance) {
-    return parallelIntersection(v, w, e, m, k, p3, first, second);
-  }
-  return crossingIntersection(p1, p3, u, v, w, n, m, k, first);
+  if (kernel::shorterThanTolerance(n)) return parallelIntersection(p2, p3, u, v, w, first, second);
+  return crossingIntersection(p1, p3, u, v, w, n, first);
 }

@@ -38,15 +38,18 @@ struct Edge {
 
 }  // namespace
 
-Intersection findCoplanarIntersection(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2) {
+Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Point& c1,
+                                      const Point& a2, const Point& b2, const Point& c2) {
   CornerList corners;
   // Phase 1: corners of the first triangle inside the second.
+  const float area2 = triangleArea(a2, b2, c2);
   for (const Point& corner : {a1, b1, c1}) {
-    if (pointInTriangle(a2, b2, c2, corner)) corners.addIfNew(corner);
+    if (pointInTriangle(a2, b2, c2, area2, corner)) corners.addIfNew(corner);
   }
   // Phase 2: corners of the second triangle inside the first.
+  const float area1 = triangleArea(a1, b1, c1);
   for (const Point& corner : {a2, b2, c2}) {
-    if (pointInTriangle(a1, b1, c1, corner)) corners.addIfNew(corner);
+    if (pointInTriangle(a1, b1, c1, area1, corner)) corners.addIfNew(corner);
   }
   // Phase 3: every edge of the first triangle against every edge of the
   // second, edges in the order AB, AC, BC. Crossing points carry colour 9.

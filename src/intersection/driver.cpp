@@ -81,16 +81,17 @@ Intersection meetCuts(Point U1, Point U2, Point V1, Point V2) {
 
 }  // namespace
 
-Intersection findIntersection(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2) {
-  // 1. The cut points start as (0, 0, 0) in colour 9.
-  Point U1, U2, V1, V2;
-  // 2.-4. Each triangle against the other's plane. If either lies wholly on
-  //       one side of the other's plane they do not meet, and no crossing
-  //       point need be computed.
+Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                              const Point& b2, const Point& c2) {
+  // 1. Each triangle against the other's plane. If either lies wholly on
+  //    one side of the other's plane they do not meet, and no crossing point
+  //    need be computed.
   const PlaneSides sides1 = planeSides(a1, b1, c1, a2, b2, c2);
   if (oneSided(sides1)) return Intersection{};
   const PlaneSides sides2 = planeSides(a2, b2, c2, a1, b1, c1);
   if (oneSided(sides2)) return Intersection{};
+  // 2.-4. The cut points start as (0, 0, 0) in colour 9.
+  Point U1, U2, V1, V2;
   const int cut1 = cutBySides(a1, b1, c1, sides1, U1, U2);
   const int cut2 = cutBySides(a2, b2, c2, sides2, V1, V2);
   // 5. One triangle lies in the other's plane; the two findings need not agree.

@@ -42,14 +42,16 @@ struct Intersection {
 // added to the scene.
 //
 //   Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2);
-Intersection findIntersection(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2);
+Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                              const Point& b2, const Point& c2);
 
 // The corners of the intersection of two triangles that lie in one plane:
 // corners of either triangle inside the other, then edge crossings, repeats
 // dropped, in the order found. Nothing is printed or added to the scene.
 //
 //   Intersection answer = findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
-Intersection findCoplanarIntersection(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2);
+Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Point& c1,
+                                      const Point& a2, const Point& b2, const Point& c2);
 
 // Finds the intersection, writes its corners into the first count slots,
 // prints the one report message and adds the intersection to the scene.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "../support.h"
+#include "float_rule.h"
 
 namespace {
 
@@ -93,6 +94,29 @@ TEST(SegmentIntersection, CrossingsInEveryVerticalPlane) {
     EXPECT_NEAR(first.y, want.y, 1e-6);
     EXPECT_NEAR(first.z, want.z, 1e-6);
   }
+}
+
+// Parallel segments are told apart by comparing the sum of squares of
+// u x v with a constant instead of taking its length; the two must agree on
+// every float, above all next to the constant.
+TEST(SegmentIntersection, ParallelTestAgreesWithTheLength) {
+  auto disagrees = [](float sumOfSquares) {
+    const bool byLength = kernel::named(std::sqrt(kernel::wide(sumOfSquares))) < kTolerance;
+    return byLength != (sumOfSquares < kernel::kShortestSumOfSquares);
+  };
+  const std::uint32_t boundary = bitsOf(kernel::kShortestSumOfSquares);
+  int nearBoundary = 0;
+  for (std::uint32_t bits = boundary - 100000; bits <= boundary + 100000; ++bits) {
+    nearBoundary += disagrees(fromBits(bits));
+  }
+  EXPECT_EQ(nearBoundary, 0);
+  int elsewhere = 0;
+  for (std::uint32_t bits = 0; bits <= 0x7f800000u; bits += 4093)
+    elsewhere += disagrees(fromBits(bits));
+  EXPECT_EQ(elsewhere, 0);
+  EXPECT_FALSE(disagrees(INFINITY));
+  EXPECT_FALSE(disagrees(NAN));
+  EXPECT_FALSE(disagrees(0.0f));
 }
 
 }  // namespace
