@@ -7,9 +7,11 @@ cd "$(dirname "$0")/.."
 
 bash tools/setup.sh
 
-# 30 s for each of the two libFuzzer targets with a fixed seed, from the seed
-# corpus in fuzz/corpus (tools/fuzz.sh alone runs longer).
-bash tools/fuzz.sh --seconds 30 --seed 1 --fresh
+# A minute of the console target and half a minute of the kernel target, with
+# a fixed seed, from the seed corpus in fuzz/corpus (tools/fuzz.sh alone runs
+# longer).
+bash tools/fuzz.sh --seconds 60 --seed 1 --fresh console
+bash tools/fuzz.sh --seconds 30 --seed 1 --fresh kernel
 
 for preset in release asan; do
   cmake --preset "$preset" >/dev/null
