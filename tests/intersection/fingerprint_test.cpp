@@ -1,0 +1,131 @@
+// Every printed byte depends on the last bit of every rounding, so any change
+// to the computation, however harmless it looks (a faster order of steps, a
+// compiler flag), must leave the reports of a large, varied set of pairs
+// exactly as they were. This test prints those reports and outlines into one
+// fingerprint and compares it with the one recorded when the answers were
+// recorded for it.
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "../support.h"
+#include "intersection.h"
+
+namespace {
+
+// FNV-1a, 64 bits.
+class Fingerprint {
+ public:
+  void add(const std::string& text) {
+    for (unsigned char byte : text) {
+      hash_ ^= byte;
+      hash_ *= 0x100000001b3u;
+    }
+  }
+  std::uint64_t value() const { return hash_; }
+
+ private:
+  std::uint64_t hash_ = 0xcbf29ce484222325u;
+};
+
+// Numbers from the engine's raw output, so that the pairs are the same with
+// every standard library.
+class Random {
+ public:
+  explicit Random(std::uint32_t seed) : engine_(seed) {}
+  int integer(int lo, int hi) { return lo + static_cast<int>(engine_() % (hi - lo + 1)); }
+  float between(float lo, float hi) {
+    return lo + (hi - lo) * (static_cast<float>(engine_() >> 8) * 0x1p-24f);
+  }
+
+ private:
+  std::mt19937 engine_;
+};
+
+// Corners on a grid: integers from lo to hi, times scale; flat ones have
+// z = 0 or x = 0. Each coordinate is drawn in its own statement, so that the
+// order of drawing does not depend on the compiler.
+Point onGrid(Random& r, int lo, int hi, float scale) {
+  const float x = scale * static_cast<float>(r.integer(lo, hi));
+  const float y = scale * static_cast<float>(r.integer(lo, hi));
+  const float z = scale * static_cast<float>(r.integer(lo, hi));
+  return pt(x, y, z);
+}
+
+Point anywhere(Random& r) {
+  const float x = r.between(-10, 10);
+  const float y = r.between(-10, 10);
+  const float z = r.between(-10, 10);
+  return pt(x, y, z);
+}
+
+struct Kind {
+  const char* name;
+  Point (*corner)(Random&);
+  std::uint64_t fingerprint;  // of the reports of its pairs
+};
+
+const Kind kKinds[] = {
+    {"integers within 5", [](Random& r) { return onGrid(r, -5, 5, 1); }, 0xf34399bf6b16dfef},
+    {"integers within 5 in z = 0",
+     [](Random& r) {
+       const Point p = onGrid(r, -5, 5, 1);
+       return pt(p.x, p.y, 0);
+     },
+     0x9354fd396b2aff65},
+    {"integers within 5 in x = 0",
+     [](Random& r) {
+       const Point p = onGrid(r, -5, 5, 1);
+       return pt(0, p.y, p.z);
+     },
+     0xd0ab182ba59f0de3},
+    {"halves within 5", [](Random& r) { return onGrid(r, -10, 10, 0.5f); }, 0x358c3fee35beda2d},
+    {"one decimal within 5 in z = 0",
+     [](Random& r) {
+       const Point p = onGrid(r, -50, 50, 0.1f);
+       return pt(p.x, p.y, 0);
+     },
+     0x3d2c3d34ca18cc2a},
+    {"any floats within 10", anywhere, 0x252b885c348ffdf4},
+    {"any floats in a tilted plane",
+     [](Random& r) {
+       const Point p = anywhere(r);
+       return pt(p.x, p.y, 0.5f * p.x - 0.25f * p.y + 1);
+     },
+     0xf017e76f3d69c9e1},
+    {"hundreds", [](Random& r) { return onGrid(r, -5, 5, 100); }, 0x915e9b192fa223d6},
+};
+
+constexpr int kPairsPerKind = 30000;
+
+// Pairs that share a corner or an edge, half of each kind, so that touching
+// and coplanar answers are frequent.
+std::string reportsOf(const Kind& kind, Random& random) {
+  std::string all;
+  for (int i = 0; i < kPairsPerKind; ++i) {
+    Point p[6];
+    for (Point& corner : p) corner = kind.corner(random);
+    if (i % 4 == 1) p[3] = p[0];
+    if (i % 4 == 2) p[3] = p[0], p[4] = p[1];
+    const Intersection answer = findIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
+    all += reportText(answer);
+    for (const auto& [from, to] : outlineEdges(answer)) {
+      all += std::to_string(from) + std::to_string(to) + ' ';
+    }
+    all += '\n';
+  }
+  return all;
+}
+
+TEST(Fingerprint, ReportsOfManyPairsStayByteForByteTheSame) {
+  Random random(20261207);
+  for (const Kind& kind : kKinds) {
+    Fingerprint reports;
+    reports.add(reportsOf(kind, random));
+    EXPECT_EQ(reports.value(), kind.fingerprint)
+        << kind.name << ": the reports changed; fingerprint now 0x" << std::hex << reports.value();
+  }
+}
+
+}  // namespace
