@@ -1,9 +1,8 @@
 // Every printed byte depends on the last bit of every rounding, so any change
 // to the computation, however harmless it looks (a faster order of steps, a
 // compiler flag), must leave the reports of a large, varied set of pairs
-// exactly as they were. This test prints those reports and outlines into one
-// fingerprint and compares it with the one recorded when the answers were
-// recorded for it.
+// exactly as they were. This test folds those reports and outlines into one
+// fingerprint for each kind of pair and compares it with the recorded one.
 #include <cstdint>
 #include <cstdio>
 #include <random>
