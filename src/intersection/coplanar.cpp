@@ -6,9 +6,9 @@
 
 namespace {
 
-// The corners found so far, in the order found.
+// Collects corners into an answer, in the order found.
 struct CornerList {
-  Intersection answer;
+  Intersection& answer;
 
   // Stores candidate unless it repeats a stored corner. Computed crossings
   // can differ from a corner in their last bits, so a repeat is anything
@@ -40,7 +40,11 @@ struct Edge {
 
 Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Point& c1,
                                       const Point& a2, const Point& b2, const Point& c2) {
-  CornerList corners;
+  // The answer is built where the caller receives it (see meetCuts).
+  Intersection answer;
+  answer.pointStyle = PointStyle::OnCut;
+  answer.segmentStyle = SegmentStyle::Coplanar;
+  CornerList corners{answer};
   // Phase 1: corners of the first triangle inside the second.
   const float area2 = triangleArea(a2, b2, c2);
   for (const Point& corner : {a1, b1, c1}) {
@@ -64,8 +68,5 @@ Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Po
       if (common == 2) corners.addIfNew(second);
     }
   }
-  Intersection answer = corners.answer;
-  answer.pointStyle = PointStyle::OnCut;
-  answer.segmentStyle = SegmentStyle::Coplanar;
   return answer;
 }

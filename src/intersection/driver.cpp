@@ -6,11 +6,15 @@
 
 namespace {
 
-Intersection pointAnswer(PointStyle style, Point point) {
-  Intersection answer;
+void setPoint(Intersection& answer, PointStyle style, Point point) {
   answer.count = 1;
   answer.pointStyle = style;
   answer.corners[0] = point;
+}
+
+Intersection pointAnswer(PointStyle style, Point point) {
+  Intersection answer;
+  setPoint(answer, style, point);
   return answer;
 }
 
@@ -41,10 +45,16 @@ Point along(Point origin, float t, Vector direction) {
 // rather than tested for lying exactly on one line. Gaps and stretches
 // shorter than the tolerance count as a single point.
 Intersection meetCuts(Point U1, Point U2, Point V1, Point V2) {
+  // One answer object for every return, built in place in the caller's
+  // result: copying it just after its corners are written costs more than
+  // all the arithmetic here.
+  Intersection common;  // nothing, until found otherwise
   // 1. The second cut is a single point.
   if (sameCoordinates(V1, V2)) {
-    if (!pointOnSegment(V1, U1, U2)) return Intersection{};
-    return pointAnswer(PointStyle::Crossing, Point{V1.x, V1.y, V1.z, kDefaultColor});
+    if (pointOnSegment(V1, U1, U2)) {
+      setPoint(common, PointStyle::Crossing, Point{V1.x, V1.y, V1.z, kDefaultColor});
+    }
+    return common;
   }
   // 2. Direction of the second cut, measured by its largest coordinate
   //    (x before y before z on a tie).
@@ -57,26 +67,26 @@ Intersection meetCuts(Point U1, Point U2, Point V1, Point V2) {
   const float w2 = named(wide(coordinate(U2, axis)) - wide(coordinate(V1, axis)));
   const float t1 = named(wide(w1) / wide(component(d, axis)));
   const float t2 = named(wide(w2) / wide(component(d, axis)));
-  if (std::isnan(t1) || std::isnan(t2)) return Intersection{};
+  if (std::isnan(t1) || std::isnan(t2)) return common;
   float lo = t1, hi = t2;
   if (t2 < t1) lo = t2, hi = t1;
   // 4. Disjoint unless the gap is shorter than the tolerance.
   const double length = wide(kernel::length(d));
-  if (lo > 1.0f && (wide(lo) - 1.0) * length >= kTolerance) return Intersection{};
-  if (hi < 0.0f && -wide(hi) * length >= kTolerance) return Intersection{};
+  if (lo > 1.0f && (wide(lo) - 1.0) * length >= kTolerance) return common;
+  if (hi < 0.0f && -wide(hi) * length >= kTolerance) return common;
   // 5. Clip to the second cut.
   lo = std::fmin(std::fmax(lo, 0.0f), 1.0f);
   hi = std::fmin(std::fmax(hi, 0.0f), 1.0f);
   // 6. A single point, or the common stretch in the direction V1 -> V2.
   if ((wide(hi) - wide(lo)) * length < kTolerance) {
-    return pointAnswer(PointStyle::Crossing, along(V1, lo, d));
+    setPoint(common, PointStyle::Crossing, along(V1, lo, d));
+    return common;
   }
-  Intersection stretch;
-  stretch.count = 2;
-  stretch.segmentStyle = SegmentStyle::Transversal;
-  stretch.corners[0] = along(V1, lo, d);
-  stretch.corners[1] = along(V1, hi, d);
-  return stretch;
+  common.count = 2;
+  common.segmentStyle = SegmentStyle::Transversal;
+  common.corners[0] = along(V1, lo, d);
+  common.corners[1] = along(V1, hi, d);
+  return common;
 }
 
 }  // namespace
