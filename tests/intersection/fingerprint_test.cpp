@@ -52,6 +52,10 @@ Point onGrid(Random& r, int lo, int hi, float scale) {
   return pt(x, y, z);
 }
 
+Point inZ0(Point p) {
+  return pt(p.x, p.y, 0);
+}
+
 Point anywhere(Random& r) {
   const float x = r.between(-10, 10);
   const float y = r.between(-10, 10);
@@ -67,11 +71,7 @@ struct Kind {
 
 const Kind kKinds[] = {
     {"integers within 5", [](Random& r) { return onGrid(r, -5, 5, 1); }, 0xf34399bf6b16dfef},
-    {"integers within 5 in z = 0",
-     [](Random& r) {
-       const Point p = onGrid(r, -5, 5, 1);
-       return pt(p.x, p.y, 0);
-     },
+    {"integers within 5 in z = 0", [](Random& r) { return inZ0(onGrid(r, -5, 5, 1)); },
      0x9354fd396b2aff65},
     {"integers within 5 in x = 0",
      [](Random& r) {
@@ -80,11 +80,7 @@ const Kind kKinds[] = {
      },
      0xd0ab182ba59f0de3},
     {"halves within 5", [](Random& r) { return onGrid(r, -10, 10, 0.5f); }, 0x358c3fee35beda2d},
-    {"one decimal within 5 in z = 0",
-     [](Random& r) {
-       const Point p = onGrid(r, -50, 50, 0.1f);
-       return pt(p.x, p.y, 0);
-     },
+    {"one decimal within 5 in z = 0", [](Random& r) { return inZ0(onGrid(r, -50, 50, 0.1f)); },
      0x3d2c3d34ca18cc2a},
     {"any floats within 10", anywhere, 0x252b885c348ffdf4},
     {"any floats in a tilted plane",
