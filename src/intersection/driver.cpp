@@ -29,6 +29,14 @@ float component(Vector v, int axis) {
   return axis == 0 ? v.x : (axis == 1 ? v.y : v.z);
 }
 
+// t limited to [0, 1]; -0 becomes +0. Written out rather than with fmin and
+// fmax, whose sign for zeros the C library and the compiler may choose
+// differently.
+float clipToUnit(float t) {
+  if (!(t > 0.0f)) return 0.0f;
+  return t < 1.0f ? t : 1.0f;
+}
+
 // origin + t * direction, each coordinate rounded once; colour 9, like the
 // caller's result slots.
 Point along(Point origin, float t, Vector direction) {
@@ -75,8 +83,8 @@ Intersection meetCuts(Point U1, Point U2, Point V1, Point V2) {
   if (lo > 1.0f && (wide(lo) - 1.0) * length >= kTolerance) return common;
   if (hi < 0.0f && -wide(hi) * length >= kTolerance) return common;
   // 5. Clip to the second cut.
-  lo = std::fmin(std::fmax(lo, 0.0f), 1.0f);
-  hi = std::fmin(std::fmax(hi, 0.0f), 1.0f);
+  lo = clipToUnit(lo);
+  hi = clipToUnit(hi);
   // 6. A single point, or the common stretch in the direction V1 -> V2.
   if ((wide(hi) - wide(lo)) * length < kTolerance) {
     setPoint(common, PointStyle::Crossing, along(V1, lo, d));

@@ -166,6 +166,12 @@ std::vector<PairCase> pairCases() {
        {pt(0.2f, 1.2f, -2), pt(0.36f, 1.2f, -2.16f)},
        {{pt(0.2f, 1.2f, -2), pt(0.36f, 1.2f, -2.16f)}},
        1e-6f},
+      {"common stretch ending in a corner typed as -0: its z prints as 0",
+       {pt(-0.0f, 0, 2), pt(2, 0, -0.0f), pt(-1, 0, 0), pt(2, 0, -0.0f), pt(1, -1, 0), pt(1, 3, 1)},
+       "Presek zadatih trouglova je duz:\nMN(1.000000 -2.000000, 0.000000 - 0.000000, 0.250000 - "
+       "0.000000).\n",
+       {pt(2, 0, 0), pt(1, 0, 0.25f)},
+       {{pt(2, 0, 0), pt(1, 0, 0.25f)}}},
       // One plane.
       {"first inside second",
        {pt(1, 1, 0), pt(2, 1, 0), pt(1, 2, 0), pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0)},
