@@ -1,20 +1,15 @@
 // The program's answer against the exact one.
 #include "comparison.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <sstream>
 
 namespace {
-
-// The value the user reads: the float widened to double and printed with "%f".
-double printed(float value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", static_cast<double>(value));
-  return std::strtod(text, nullptr);
-}
 
 std::string printedPoint(const Point& p) {
   char text[160];
@@ -23,15 +18,17 @@ std::string printedPoint(const Point& p) {
   return text;
 }
 
-bool close(const Point& actual, const std::array<double, 3>& expected) {
-  return std::fabs(printed(actual.x) - expected[0]) <= kCornerTolerance &&
-         std::fabs(printed(actual.y) - expected[1]) <= kCornerTolerance &&
-         std::fabs(printed(actual.z) - expected[2]) <= kCornerTolerance;
+bool close(const std::array<double, 3>& printed, const std::array<double, 3>& expected) {
+  for (std::size_t k = 0; k < 3; ++k) {
+    if (!(std::fabs(printed[k] - expected[k]) <= kCornerTolerance)) return false;
+  }
+  return true;
 }
 
 // True when every printed corner can be paired with its own true corner
 // within the tolerance (a bipartite matching; at most six on each side).
-bool matchOneToOne(const Intersection& actual, const std::vector<ExactPoint>& expected) {
+bool matchOneToOne(const std::vector<std::array<double, 3>>& printed,
+                   const std::vector<ExactPoint>& expected) {
   const std::size_t n = expected.size();
   std::vector<std::array<double, 3>> truth;
   for (const ExactPoint& e : expected) truth.push_back({e.x.get_d(), e.y.get_d(), e.z.get_d()});
@@ -39,7 +36,7 @@ bool matchOneToOne(const Intersection& actual, const std::vector<ExactPoint>& ex
   std::function<bool(std::size_t, std::vector<bool>&)> place = [&](std::size_t a,
                                                                    std::vector<bool>& seen) {
     for (std::size_t e = 0; e < n; ++e) {
-      if (seen[e] || !close(actual.corners[a], truth[e])) continue;
+      if (seen[e] || !close(printed[a], truth[e])) continue;
       seen[e] = true;
       if (ownerOf[e] < 0 || place(static_cast<std::size_t>(ownerOf[e]), seen)) {
         ownerOf[e] = static_cast<int>(a);
@@ -57,6 +54,78 @@ bool matchOneToOne(const Intersection& actual, const std::vector<ExactPoint>& ex
 
 }  // namespace
 
+PrintedAnswer readReport(const std::string& text) {
+  PrintedAnswer answer;
+  const std::size_t lineBreak = text.find('\n');
+  if (text == "Zadati trouglovi se ne seku.\n") answer.count = 0;
+  if (lineBreak == std::string::npos) return answer;
+  const std::string heading = text.substr(0, lineBreak);
+  const char* rest = text.c_str() + lineBreak + 1;
+  double v[18];
+  int read = 0;
+  if (heading.find("Tacka:") != std::string::npos || heading.find("tacki:") != std::string::npos) {
+    read = std::sscanf(rest, rest[2] == '=' ? "M = (%lf, %lf, %lf)" : "M (%lf, %lf, %lf)", &v[0],
+                       &v[1], &v[2]);
+    if (read == 3) answer.count = 1;
+  } else if (heading.find("duz:") != std::string::npos) {
+    // Each coordinate of N comes before that of M.
+    read = std::sscanf(rest,
+                       rest[2] == '(' ? "MN(%lf -%lf, %lf - %lf, %lf - %lf)"
+                                      : "MN (%lf - %lf, %lf - %lf, %lf - %lf)",
+                       &v[3], &v[0], &v[4], &v[1], &v[5], &v[2]);
+    if (read == 6) answer.count = 2;
+  } else if (heading.find("Tackama:") != std::string::npos) {
+    int used = 0;
+    for (const char* at = rest; read < 18; at += used, read += 3) {
+      if (std::sscanf(at, "%*[, MNPQRS](%lf, %lf, %lf)%n", &v[read], &v[read + 1], &v[read + 2],
+                      &used) != 3) {
+        break;
+      }
+    }
+    if (read >= 9) answer.count = read / 3;
+  }
+  for (int i = 0; i < std::max(answer.count, 0); ++i) {
+    answer.corners.push_back({v[3 * i], v[3 * i + 1], v[3 * i + 2]});
+  }
+  return answer;
+}
+
+bool isRight(const PrintedAnswer& answer, const std::vector<ExactPoint>& expected) {
+  return answer.count == static_cast<int>(expected.size()) &&
+         matchOneToOne(answer.corners, expected);
+}
+
+namespace {
+
+mpq_class exactValue(const std::string& number) {
+  if (number.find('x') != std::string::npos) return mpq_class(std::strtod(number.c_str(), nullptr));
+  const std::size_t point = number.find('.');
+  if (point == std::string::npos) return mpq_class(mpz_class(number, 10));
+  const std::string digits = number.substr(0, point) + number.substr(point + 1);
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, number.size() - point - 1);
+  mpq_class value(mpz_class(digits, 10), power);
+  value.canonicalize();
+  return value;
+}
+
+}  // namespace
+
+std::array<ExactPoint, 6> exactCorners(const std::string& numbers) {
+  std::string spaced = numbers;
+  for (char& ch : spaced) {
+    if (ch == '(' || ch == ')' || ch == ',') ch = ' ';
+  }
+  std::istringstream in(spaced);
+  std::array<ExactPoint, 6> corners;
+  std::string x, y, z;
+  for (ExactPoint& corner : corners) {
+    in >> x >> y >> z;
+    corner = {exactValue(x), exactValue(y), exactValue(z)};
+  }
+  return corners;
+}
+
 Comparison compare(const TrianglePair& pair) {
   Comparison c;
   c.pair = pair;
@@ -64,7 +133,7 @@ Comparison compare(const TrianglePair& pair) {
   const std::array<Point, 6> p = pair.floats();
   c.actual = findIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
   c.kindAgrees = c.actual.count == static_cast<int>(c.expected.size());
-  c.cornersAgree = c.kindAgrees && matchOneToOne(c.actual, c.expected);
+  c.cornersAgree = c.kindAgrees && isRight(readReport(reportText(c.actual)), c.expected);
   return c;
 }
 

@@ -1,6 +1,7 @@
 // The program's answer for one pair of triangles against the exact answer.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,24 @@ struct Comparison {
 };
 
 Comparison compare(const TrianglePair& pair);
+
+// A report as the user reads it: the number of corners (0 none, 1 point, 2
+// segment, 3 to 6 polygon) and the printed coordinates of each corner.
+struct PrintedAnswer {
+  int count = -1;  // -1: not a report
+  std::vector<std::array<double, 3>> corners;
+};
+
+PrintedAnswer readReport(const std::string& text);
+
+// Right: the kind of the true answer, and the printed corners match the true
+// ones one to one within kCornerTolerance.
+bool isRight(const PrintedAnswer& answer, const std::vector<ExactPoint>& expected);
+
+// The six corners of eighteen numbers as text, each a decimal as typed
+// ("-12.34") or a float in hexadecimal ("-0x1.8p+1"), taken exactly;
+// parentheses and commas between them are ignored.
+std::array<ExactPoint, 6> exactCorners(const std::string& numbers);
 
 // "none", "point", "segment", "triangle" ... "hexagon", or "7 corners".
 std::string kindName(int count);

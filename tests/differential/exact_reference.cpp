@@ -183,6 +183,103 @@ std::vector<ExactPoint> coplanarIntersection(const ExactTriangle& first,
   return hullCorners(distinct, proj);
 }
 
+// ---- Degenerate triangles -------------------------------------------------
+
+// A triangle as the figure it really is: one corner (a point), two (the ends
+// of a segment) or three (a proper triangle).
+std::vector<ExactPoint> figureOf(const ExactTriangle& t) {
+  if (!isZero(normalOf(t))) return {t[0], t[1], t[2]};
+  std::vector<ExactPoint> ends = {t[0], t[0]};
+  mpq_class farthest = 0;
+  for (int i = 0; i < 3; ++i) {
+    for (int j = i + 1; j < 3; ++j) {
+      const Vec d = minus(t[j], t[i]);
+      if (dot(d, d) > farthest) farthest = dot(d, d), ends = {t[i], t[j]};
+    }
+  }
+  if (sgn(farthest) == 0) ends.pop_back();
+  return ends;
+}
+
+// The part [lo, hi] of a + s (b - a), s in [0, 1], where value(s) >= 0 for a
+// value that changes linearly from va at a to vb at b. Empty when lo > hi.
+void keepNonNegative(const mpq_class& va, const mpq_class& vb, mpq_class& lo, mpq_class& hi) {
+  if (va == vb) {
+    if (sgn(va) < 0) lo = 1, hi = 0;
+    return;
+  }
+  const mpq_class zero = va / (va - vb);  // where the value passes 0
+  if (vb > va) {
+    if (zero > lo) lo = zero;
+  } else if (zero < hi) {
+    hi = zero;
+  }
+}
+
+// True when p lies in the figure (a point, a segment or a proper triangle).
+bool pointMeets(const ExactPoint& p, const std::vector<ExactPoint>& figure) {
+  if (figure.size() == 1) return samePoint(p, figure[0]);
+  if (figure.size() == 2) {
+    const Vec cd = minus(figure[1], figure[0]), cp = minus(p, figure[0]);
+    return isZero(crossProduct(cd, cp)) && sgn(dot(cd, cp)) >= 0 && dot(cd, cp) <= dot(cd, cd);
+  }
+  const Vec n = normalOf({figure[0], figure[1], figure[2]});
+  if (sgn(dot(n, minus(p, figure[0]))) != 0) return false;
+  for (std::size_t i = 0; i < 3; ++i) {
+    const Vec inward = crossProduct(n, minus(figure[(i + 1) % 3], figure[i]));
+    if (sgn(dot(inward, minus(p, figure[i]))) < 0) return false;
+  }
+  return true;
+}
+
+// What the segment a-b has in common with the figure (a segment or a proper
+// triangle): the ends of the common part, one point, or nothing.
+std::vector<ExactPoint> segmentMeets(const ExactPoint& a, const ExactPoint& b,
+                                     const std::vector<ExactPoint>& figure) {
+  const Vec ab = minus(b, a);
+  mpq_class lo = 0, hi = 1;
+  if (figure.size() == 2) {
+    const Vec cd = minus(figure[1], figure[0]);
+    const Vec normal = crossProduct(ab, cd);
+    if (isZero(normal)) {
+      // Parallel: on one line, or apart.
+      if (!isZero(crossProduct(ab, minus(figure[0], a)))) return {};
+      keepNonNegative(dot(cd, minus(a, figure[0])), dot(cd, minus(b, figure[0])), lo, hi);
+      keepNonNegative(dot(cd, minus(figure[1], a)), dot(cd, minus(figure[1], b)), lo, hi);
+    } else {
+      // Crossing lines in one plane: a + s ab = c + t cd.
+      if (sgn(dot(normal, minus(figure[0], a))) != 0) return {};
+      const Vec ac = minus(figure[0], a);
+      const mpq_class s = dot(crossProduct(ac, cd), normal) / dot(normal, normal);
+      const mpq_class t = dot(crossProduct(ac, ab), normal) / dot(normal, normal);
+      if (s < 0 || s > 1 || t < 0 || t > 1) return {};
+      lo = hi = s;
+    }
+  } else {
+    const Vec n = normalOf({figure[0], figure[1], figure[2]});
+    const mpq_class va = dot(n, minus(a, figure[0])), vb = dot(n, minus(b, figure[0]));
+    if (sgn(va) * sgn(vb) > 0) return {};
+    if (sgn(va) != 0 || sgn(vb) != 0) lo = hi = va / (va - vb);  // where it meets the plane
+    // Inside each edge's half-plane, measured in the triangle's own plane.
+    for (int i = 0; i < 3; ++i) {
+      const ExactPoint& p = figure[static_cast<std::size_t>(i)];
+      const Vec inward = crossProduct(n, minus(figure[static_cast<std::size_t>((i + 1) % 3)], p));
+      keepNonNegative(dot(inward, minus(a, p)), dot(inward, minus(b, p)), lo, hi);
+    }
+  }
+  if (lo > hi) return {};
+  if (lo == hi) return {between(a, b, lo)};
+  return {between(a, b, lo), between(a, b, hi)};
+}
+
+// A point or a segment against any figure.
+std::vector<ExactPoint> degenerateIntersection(const std::vector<ExactPoint>& small,
+                                               const std::vector<ExactPoint>& other) {
+  if (small.size() == 2) return segmentMeets(small[0], small[1], other);
+  if (pointMeets(small[0], other)) return small;
+  return {};
+}
+
 }  // namespace
 
 bool isDegenerate(const ExactTriangle& triangle) {
@@ -190,6 +287,11 @@ bool isDegenerate(const ExactTriangle& triangle) {
 }
 
 std::vector<ExactPoint> exactIntersection(const ExactTriangle& first, const ExactTriangle& second) {
+  const std::vector<ExactPoint> one = figureOf(first), two = figureOf(second);
+  if (one.size() < 3 || two.size() < 3) {
+    return one.size() <= two.size() ? degenerateIntersection(one, two)
+                                    : degenerateIntersection(two, one);
+  }
   const Vec n1 = normalOf(first);
   const Vec n2 = normalOf(second);
   // Signed distances (times |n|) of each triangle's corners from the other's plane.

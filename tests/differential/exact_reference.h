@@ -23,10 +23,12 @@ using ExactTriangle = std::array<ExactPoint, 3>;
 // True when the three corners lie on one line (or two of them coincide).
 bool isDegenerate(const ExactTriangle& triangle);
 
-// The corners of the intersection of two non-degenerate triangles: none, one
-// point, the two ends of a segment, or the 3 to 6 corners of a convex
-// polygon (in no particular order). Every corner appears once, and no corner
-// lies between two others on a straight stretch of the outline.
+// The corners of the intersection of two triangles: none, one point, the two
+// ends of a segment, or the 3 to 6 corners of a convex polygon (in no
+// particular order). Every corner appears once, and no corner lies between
+// two others on a straight stretch of the outline. A degenerate triangle is
+// what it really is: a point when its corners coincide, else the segment
+// between its two farthest corners when they lie on one line.
 std::vector<ExactPoint> exactIntersection(const ExactTriangle& first, const ExactTriangle& second);
 
 // "(x, y, z)" with each coordinate as a fraction, e.g. "(8/3, 1, 0)".

@@ -2,15 +2,19 @@
 #include "pair_generators.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
-// The value as the user would type it: "3", "-0.5", "12.3" (denominator 1, 2 or 10).
+// The value as the user would type it: "3", "-0.5", "12.3", "-7.05"
+// (denominator 1, 2, 10 or 100).
 std::string decimal(long numerator, int denominator) {
   if (denominator == 1) return std::to_string(numerator);
-  const long tenths = std::labs(numerator) * (10 / denominator);
-  return std::string(numerator < 0 ? "-" : "") + std::to_string(tenths / 10) + "." +
-         std::to_string(tenths % 10);
+  const long unit = denominator == 100 ? 100 : 10;
+  const long scaled = std::labs(numerator) * (unit / denominator);
+  std::string fraction = std::to_string(scaled % unit);
+  if (unit == 100 && fraction.size() < 2) fraction = "0" + fraction;
+  return std::string(numerator < 0 ? "-" : "") + std::to_string(scaled / unit) + "." + fraction;
 }
 
 ExactPoint exact(const GridPoint& p, int denominator) {
@@ -54,6 +58,10 @@ std::string name(Distribution distribution) {
       return "shared-vertex";
     case Distribution::SharedEdge:
       return "shared-edge";
+    case Distribution::DegeneratePoint:
+      return "degenerate-point";
+    case Distribution::DegenerateSegment:
+      return "degenerate-line";
   }
   return "?";
 }
@@ -108,9 +116,38 @@ GridPoint PairSource::inCube() {
   return {coordinate(), coordinate(), coordinate()};
 }
 
+// A lattice vector of up to a third of the cube's half-width in each
+// coordinate, never zero.
+GridPoint PairSource::step() {
+  const auto range = static_cast<std::uint64_t>(2 * (grid_.limit / 3) + 1);
+  for (;;) {
+    GridPoint d;
+    d.x = static_cast<long>(random_() % range) - grid_.limit / 3;
+    d.y = static_cast<long>(random_() % range) - grid_.limit / 3;
+    d.z = static_cast<long>(random_() % range) - grid_.limit / 3;
+    if (d.x != 0 || d.y != 0 || d.z != 0) return d;
+  }
+}
+
 bool PairSource::inRange(const GridPoint& p) const {
   return std::labs(p.x) <= grid_.limit && std::labs(p.y) <= grid_.limit &&
          std::labs(p.z) <= grid_.limit;
+}
+
+bool PairSource::inRange(const std::array<GridPoint, 6>& corners) const {
+  for (const GridPoint& p : corners) {
+    if (!inRange(p)) return false;
+  }
+  return true;
+}
+
+// Three corners from c[first] on whose centroid is centre, so that centre
+// lies inside their triangle (unless the steps happen to be parallel).
+void PairSource::placeAround(GridPoint centre, std::array<GridPoint, 6>& c, std::size_t first) {
+  const GridPoint s = step(), t = step();
+  c[first] = centre + s;
+  c[first + 1] = centre + t;
+  c[first + 2] = centre - s - t;
 }
 
 TrianglePair PairSource::draw() {
@@ -182,6 +219,50 @@ TrianglePair PairSource::draw() {
       for (std::size_t k = 0; k < 3; ++k) c[3 + k] = second[kPermutations[order][k]];
       break;
     }
+    case Distribution::DegeneratePoint: {
+      // A point inside the other triangle, on one of its edges, at one of its
+      // corners or anywhere; now and then the other triangle is a point too.
+      const GridPoint p = inCube();
+      const auto where = random_() % 4;
+      if (where == 0) placeAround(p, c, 3);
+      if (where == 1) c[3] = p + step(), c[4] = p - (c[3] - p), c[5] = inCube();
+      if (where >= 2) c[3] = inCube(), c[4] = inCube(), c[5] = inCube();
+      c[0] = c[1] = c[2] = where == 2 ? c[3 + random_() % 3] : p;
+      if (drawn_ % 5 == 4) c[3] = c[4] = c[5] = random_() % 2 == 0 ? p : inCube();
+      break;
+    }
+    case Distribution::DegenerateSegment: {
+      // Three corners on one line (two of them may coincide), in any order,
+      // against a triangle that the line pierces, one that contains the line,
+      // a triangle anywhere, or another degenerate triangle on a crossing line.
+      const GridPoint p = inCube(), d = step();
+      static constexpr long kMultiples[] = {-1, 2, 0, 1, -2};
+      const std::array<GridPoint, 3> line = {p, p + d, p + kMultiples[random_() % 5] * d};
+      const auto order = random_() % 3;
+      for (std::size_t k = 0; k < 3; ++k) c[k] = line[(k + order) % 3];
+      const auto where = random_() % 4;
+      if (where == 0) placeAround(p + static_cast<long>(random_() % 2) * d, c, 3);
+      if (where == 1) {
+        const GridPoint e = step();
+        for (std::size_t k = 3; k < 6; ++k) {
+          const long i = static_cast<long>(random_() % 5) - 2,
+                     j = static_cast<long>(random_() % 3) - 1;
+          c[k] = p + i * d + j * e;
+        }
+      }
+      if (where == 2) c[3] = inCube(), c[4] = inCube(), c[5] = inCube();
+      if (where == 3) {
+        const GridPoint q = p + static_cast<long>(random_() % 2) * d, e = step();
+        c[3] = q - e, c[4] = q + e, c[5] = random_() % 2 == 0 ? q : q + 2 * e;
+      }
+      break;
+    }
+  }
+  // The degenerate triangle comes first in one pair of two.
+  const bool degenerate = distribution_ == Distribution::DegeneratePoint ||
+                          distribution_ == Distribution::DegenerateSegment;
+  if (degenerate && drawn_ % 2 == 1) {
+    for (std::size_t k = 0; k < 3; ++k) std::swap(c[k], c[k + 3]);
   }
   return pair;
 }
@@ -190,10 +271,13 @@ TrianglePair PairSource::next() {
   // Uniform pairs in space meet in about three cases of ten; every third pair
   // is redrawn until the triangles meet, so that about half of all pairs do.
   const bool mustMeet = distribution_ == Distribution::Space && drawn_ % 3 == 2;
+  const bool degenerate = distribution_ == Distribution::DegeneratePoint ||
+                          distribution_ == Distribution::DegenerateSegment;
   for (;;) {
     const TrianglePair pair = draw();
     const ExactTriangle first = pair.exactFirst(), second = pair.exactSecond();
-    if (isDegenerate(first) || isDegenerate(second)) continue;
+    if (degenerate && !inRange(pair.corners)) continue;
+    if (!degenerate && (isDegenerate(first) || isDegenerate(second))) continue;
     if (mustMeet && exactIntersection(first, second).empty()) continue;
     ++drawn_;
     return pair;

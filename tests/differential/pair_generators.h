@@ -1,7 +1,7 @@
 // Pairs of triangles drawn from classroom-like distributions, reproducibly.
 //
 // Coordinates are whole multiples of a step (1 for integers, 1/2 for halves,
-// 1/10 for values with one decimal) within -scale..scale. Each pair keeps the values as typed
+// 1/10 and 1/100 for values with one or two decimals) within -scale..scale. Each pair keeps the values as typed
 // (exact fractions, for the exact answer) and as the program reads them
 // (floats, for the program's answer).
 #pragma once
@@ -23,18 +23,23 @@ enum class Distribution {
   SharedVertex,   // the second triangle has a corner of the first (in space or in z = 0)
   SharedEdge,     // the second triangle has an edge of the first (third corner anywhere or in its
                   // plane)
+  // Degenerate triangles, as a student types them on purpose or bad input
+  // leaves them: one triangle's corners all equal, or on one line.
+  DegeneratePoint,    // a point inside, on the edge of, at a corner of, or apart from the other
+  DegenerateSegment,  // three corners on one line, piercing, lying in or missing the other
 };
 
-inline constexpr std::array<Distribution, 6> kAllDistributions = {
-    Distribution::Space,         Distribution::PlaneZ0,      Distribution::TiltedPlane,
-    Distribution::VerticalPlane, Distribution::SharedVertex, Distribution::SharedEdge};
+inline constexpr std::array<Distribution, 8> kAllDistributions = {
+    Distribution::Space,           Distribution::PlaneZ0,          Distribution::TiltedPlane,
+    Distribution::VerticalPlane,   Distribution::SharedVertex,     Distribution::SharedEdge,
+    Distribution::DegeneratePoint, Distribution::DegenerateSegment};
 
 std::string name(Distribution distribution);
 
 // The grid of coordinate values: multiples of 1/denominator, numerators in
 // -limit..limit (scale 5 in integers: denominator 1, limit 5).
 struct Grid {
-  int denominator = 1;  // 1, 2 or 10
+  int denominator = 1;  // 1, 2, 10 or 100
   long limit = 5;
 };
 
@@ -55,7 +60,8 @@ struct TrianglePair {
   std::string typed() const;
 };
 
-// Draws pairs of one distribution with non-degenerate triangles.
+// Draws pairs of one distribution; only the degenerate distributions give
+// degenerate triangles.
 class PairSource {
  public:
   PairSource(Distribution distribution, Grid grid, std::uint64_t seed);
@@ -64,7 +70,10 @@ class PairSource {
  private:
   long coordinate();
   GridPoint inCube();
+  GridPoint step();
   bool inRange(const GridPoint& p) const;
+  bool inRange(const std::array<GridPoint, 6>& corners) const;
+  void placeAround(GridPoint centre, std::array<GridPoint, 6>& c, std::size_t first);
   TrianglePair draw();
 
   Distribution distribution_;

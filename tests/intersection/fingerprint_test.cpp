@@ -5,6 +5,7 @@
 // fingerprint for each kind of pair and compares it with the recorded one.
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -94,9 +95,22 @@ const Kind kKinds[] = {
 
 constexpr int kPairsPerKind = 30000;
 
+// One line for trikros-differential --judge: the pair in hexadecimal floats
+// and the report with its line breaks written as \n.
+void dumpLine(std::FILE* file, const Point (&p)[6], const std::string& report) {
+  for (const Point& corner : p) {
+    std::fprintf(file, "%a %a %a ", static_cast<double>(corner.x), static_cast<double>(corner.y),
+                 static_cast<double>(corner.z));
+  }
+  std::fputc('\t', file);
+  for (char ch : report) ch == '\n' ? std::fputs("\\n", file) : std::fputc(ch, file);
+  std::fputc('\n', file);
+}
+
 // Pairs that share a corner or an edge, half of each kind, so that touching
-// and coplanar answers are frequent.
-std::string reportsOf(const Kind& kind, Random& random) {
+// and coplanar answers are frequent. With a dump file, every pair and its
+// report go there too.
+std::string reportsOf(const Kind& kind, Random& random, std::FILE* dump) {
   std::string all;
   for (int i = 0; i < kPairsPerKind; ++i) {
     Point p[6];
@@ -104,6 +118,7 @@ std::string reportsOf(const Kind& kind, Random& random) {
     if (i % 4 == 1) p[3] = p[0];
     if (i % 4 == 2) p[3] = p[0], p[4] = p[1];
     const Intersection answer = findIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
+    if (dump != nullptr) dumpLine(dump, p, reportText(answer));
     all += reportText(answer);
     for (const auto& [from, to] : outlineEdges(answer)) {
       all += std::to_string(from) + std::to_string(to) + ' ';
@@ -113,14 +128,19 @@ std::string reportsOf(const Kind& kind, Random& random) {
   return all;
 }
 
+// TRIKROS_REPORT_DUMP=FILE also writes every pair and its report to FILE, so
+// that a change to the reports can be judged pair by pair.
 TEST(Fingerprint, ReportsOfManyPairsStayByteForByteTheSame) {
   Random random(20261207);
+  const char* dumpPath = std::getenv("TRIKROS_REPORT_DUMP");
+  std::FILE* dump = dumpPath != nullptr ? std::fopen(dumpPath, "w") : nullptr;
   for (const Kind& kind : kKinds) {
     Fingerprint reports;
-    reports.add(reportsOf(kind, random));
+    reports.add(reportsOf(kind, random, dump));
     EXPECT_EQ(reports.value(), kind.fingerprint)
         << kind.name << ": the reports changed; fingerprint now 0x" << std::hex << reports.value();
   }
+  if (dump != nullptr) std::fclose(dump);
 }
 
 }  // namespace
