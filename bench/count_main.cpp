@@ -32,9 +32,10 @@ int overlap(const Pair& p) {
 }
 
 int planeTests(const Pair& p) {
-  const PlaneSides first = planeSides(p[0], p[1], p[2], p[3], p[4], p[5]);
-  if (oneSided(first)) return 0;
-  const PlaneSides second = planeSides(p[3], p[4], p[5], p[0], p[1], p[2]);
+  const double tolerance = toleranceFor({p[0], p[1], p[2], p[3], p[4], p[5]});
+  const PlaneSides first = planeSides(p[0], p[1], p[2], p[3], p[4], p[5], tolerance);
+  if (oneSided(first) && first.sure) return 0;
+  const PlaneSides second = planeSides(p[3], p[4], p[5], p[0], p[1], p[2], tolerance);
   return oneSided(second) ? 0 : 1;
 }
 
@@ -43,8 +44,10 @@ int cornerTests(const Pair& p) {
   for (int t = 0; t < 2; ++t) {
     const Point* own = &p[static_cast<std::size_t>(3 * t)];
     const Point* other = &p[static_cast<std::size_t>(3 - 3 * t)];
-    const float area = triangleArea(own[0], own[1], own[2]);
-    for (int i = 0; i < 3; ++i) inside += pointInTriangle(own[0], own[1], own[2], area, other[i]);
+    const double tolerance = toleranceFor({p[0], p[1], p[2], p[3], p[4], p[5]});
+    for (int i = 0; i < 3; ++i) {
+      inside += pointInTriangle(own[0], own[1], own[2], other[i], tolerance);
+    }
   }
   return inside;
 }
@@ -53,12 +56,14 @@ int edgeTests(const Pair& p) {
   constexpr int kEdges[3][2] = {{0, 1}, {0, 2}, {1, 2}};
   int common = 0;
   Point first, second;
+  const double tolerance = toleranceFor({p[0], p[1], p[2], p[3], p[4], p[5]});
   for (const auto& outer : kEdges) {
     for (const auto& inner : kEdges) {
       common += segmentIntersection(p[static_cast<std::size_t>(outer[0])],
                                     p[static_cast<std::size_t>(outer[1])],
                                     p[static_cast<std::size_t>(3 + inner[0])],
-                                    p[static_cast<std::size_t>(3 + inner[1])], first, second);
+                                    p[static_cast<std::size_t>(3 + inner[1])], tolerance, first,
+                                    second);
     }
   }
   return common;

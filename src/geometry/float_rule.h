@@ -56,4 +56,50 @@ inline bool shorterThanTolerance(Vector c) {
   return sumOfSquares(c) < kShortestSumOfSquares;
 }
 
+// ---- Decisions ----------------------------------------------------------
+
+// A vector of differences of float coordinates, kept in double precision:
+// the decisions are made from the corners themselves, not from quantities
+// already rounded to float.
+struct Wide {
+  double x;
+  double y;
+  double z;
+};
+
+// b - a in double.
+inline Wide wideDifference(const Point& b, const Point& a) {
+  return {wide(b.x) - wide(a.x), wide(b.y) - wide(a.y), wide(b.z) - wide(a.z)};
+}
+
+inline Wide wideCross(const Wide& u, const Wide& v) {
+  return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
+}
+
+inline double dot(const Wide& u, const Wide& v) {
+  return u.x * v.x + u.y * v.y + u.z * v.z;
+}
+
+// The point p + t d, each coordinate computed in double and rounded once.
+inline Point wideAlong(const Point& p, double t, const Wide& d) {
+  Point point;
+  point.x = named(wide(p.x) + t * d.x);
+  point.y = named(wide(p.y) + t * d.y);
+  point.z = named(wide(p.z) + t * d.z);
+  return point;
+}
+
+// A point computed by the stated formulas, which round every named quantity
+// to float, unless that rounding has moved it more than kPrintedAccuracy from
+// the same point computed in double throughout (accurate): where lines meet
+// at a shallow angle, or a plane's rounded coefficients are large. The colour
+// is the computed point's.
+inline Point keepOrReplace(const Point& computed, const Point& accurate) {
+  const bool close = std::fabs(wide(computed.x) - wide(accurate.x)) <= kPrintedAccuracy &&
+                     std::fabs(wide(computed.y) - wide(accurate.y)) <= kPrintedAccuracy &&
+                     std::fabs(wide(computed.z) - wide(accurate.z)) <= kPrintedAccuracy;
+  if (close) return computed;
+  return Point{accurate.x, accurate.y, accurate.z, computed.color};
+}
+
 }  // namespace kernel

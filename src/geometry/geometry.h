@@ -1,24 +1,31 @@
 // The geometry kernel: points, planes and the measures and constructions on
 // them that the triangle intersection is built from.
 //
-// Arithmetic rule used throughout: every formula is evaluated in double
-// precision from its float operands, and every quantity that the code names
-// is a float, rounded once when it is formed. Sums are bracketed exactly as
-// written; the bracketing decides the last bit, and the last bit can decide
-// which case is found. Tolerances are absolute, never relative to the size of
-// the figures.
+// Arithmetic rule for every coordinate that is computed: each formula is
+// evaluated in double precision from its float operands, and every quantity
+// that the code names is a float, rounded once when it is formed. Sums are
+// bracketed exactly as written; the bracketing decides the last bit.
+//
+// Decisions (which side of a plane, inside or not, one line or not, repeat or
+// not) are made in double precision from the corners themselves, within a
+// tolerance that grows with the size of the numbers, so that a figure gets
+// the same answer at every scale.
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 // A drawing colour, 0 to 9 (0 red ... 9 black); see the scene's colour table.
 using ColorIndex = std::int32_t;
 
 inline constexpr ColorIndex kDefaultColor = 9;
 
-// Absolute tolerance for areas, lengths, cross-product lengths and coordinate
-// differences.
+// The tolerance for lengths where every coordinate is at most 10 in size.
 inline constexpr double kTolerance = 0.00001;
+
+// How close a computed coordinate is to the same coordinate computed without
+// rounding on the way (the printed answers have six decimals).
+inline constexpr double kPrintedAccuracy = 0.0001;
 
 // A point in space with a drawing colour. The geometry reads only x, y, z.
 struct Point {
@@ -44,24 +51,35 @@ inline bool sameCoordinates(Point a, Point b) {
   return a.x == b.x && a.y == b.y && a.z == b.z;
 }
 
+// The length below which two places count as one, for the given points:
+// kTolerance, and beyond coordinates of 10 in absolute value, kTolerance
+// times a tenth of the largest. Float coordinates are exact to one part in
+// 2^24 of their size, so a fixed length would be too fine for large numbers.
+//
+//   const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
+double toleranceFor(std::initializer_list<Point> points);
+
+// True when a and b are closer than tolerance in each of x, y and z.
+bool nearlySame(Point a, Point b, double tolerance);
+
 // Area of the triangle a, b, c: half the length of (b - a) x (c - a).
 //
 //   float area = triangleArea(a, b, c);
 float triangleArea(Point a, Point b, Point c);
 
-// 1 when p lies in the triangle a, b, c (edges and corners included), else 0.
-// The three triangles p forms with the edges must add up to the triangle's
-// area within kTolerance, so the test works in space, not in the plane.
+// 1 when p lies in the triangle a, b, c (edges and corners included), else 0:
+// its distance in space from the triangle is below the tolerance of the four
+// points. For corners on one line the triangle is the segment between the
+// two farthest of them.
 //
 //   if (pointInTriangle(a, b, c, p)) ...
 int pointInTriangle(Point a, Point b, Point c, Point p);
 
-// The same test with the triangle's area already known, for testing several
-// points against one triangle.
+// The same test within a given tolerance, for testing several points with
+// the tolerance of the whole figure.
 //
-//   const float area = triangleArea(a, b, c);
-//   if (pointInTriangle(a, b, c, area, p)) ...
-int pointInTriangle(Point a, Point b, Point c, float area, Point p);
+//   if (pointInTriangle(a, b, c, p, tolerance)) ...
+int pointInTriangle(Point a, Point b, Point c, Point p, double tolerance);
 
 // The plane through p1, p2, p3; (A, B, C) = (p2 - p1) x (p3 - p1) and
 // point = p1. Collinear points give all four coefficients 0.
@@ -75,14 +93,19 @@ Plane planeThroughPoints(Point p1, Point p2, Point p3);
 //   Point x = linePlaneIntersection(plane, p, q);
 Point linePlaneIntersection(Plane plane, Point p, Point q);
 
-// 1 when p lies on the segment a-b: |p - a| + |p - b| - |a - b| is below
-// kTolerance. Else 0.
+// 1 when p lies on the segment a-b: the detour |p - a| + |p - b| - |a - b|
+// is below the tolerance of the three points. Else 0. The detour grows only
+// slowly with the distance from the line, so the test is strict along the
+// line and lenient across it, which suits a point already known to lie near
+// the line.
 //
 //   if (pointOnSegment(p, a, b)) ...
 int pointOnSegment(Point p, Point a, Point b);
+int pointOnSegment(Point p, Point a, Point b, double tolerance);
 
 // Where the triangle a, b, c meets the plane through d, e, f. A corner counts
-// as lying in the plane when its plane value, truncated to an integer, is 0.
+// as lying in the plane when its distance from the plane is below the
+// tolerance of the six corners.
 //
 //   int cut = trianglePlaneCut(a, b, c, d, e, f, first, second);
 //
@@ -95,30 +118,58 @@ int pointOnSegment(Point p, Point a, Point b);
 int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point& first,
                      Point& second);
 
-// The first half of trianglePlaneCut: the plane through d, e, f and the side
-// of it on which each of a, b, c lies (-1, 0 in the plane, +1). Lets a caller
-// give up before any crossing point is computed. It runs for every pair of
+// Where the segment p-q, whose ends lie on either side of the plane through
+// d, e, f, crosses that plane: linePlaneIntersection with the plane's
+// coefficients, unless their rounding has moved the point more than
+// kPrintedAccuracy (then the point computed in double, rounded once).
+//
+//   Point x = planeCrossing(p, q, d, e, f);
+Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point& e,
+                    const Point& f);
+
+// The first half of trianglePlaneCut: the side of the plane through d, e, f
+// on which each of a, b, c lies (-1, 0 in the plane, +1). Lets a caller give
+// up before any crossing point is computed. It runs for every pair of
 // triangles, so the corners are passed by reference rather than copied.
 //
-//   PlaneSides sides = planeSides(a, b, c, d, e, f);
-//   if (!oneSided(sides)) cut = cutBySides(a, b, c, sides, first, second);
+//   PlaneSides sides = planeSides(a, b, c, d, e, f, tolerance);
+//   if (!oneSided(sides)) cut = cutBySides(a, b, c, d, e, f, sides, first, second);
 struct PlaneSides {
-  Plane plane;
-  int a;
-  int b;
-  int c;
+  int a = 0;
+  int b = 0;
+  int c = 0;
+  // d, e, f may lie on one line within the tolerance, so that their plane
+  // means little; shapeOf tells for sure.
+  bool mayBeFlat = false;
+  // No side would change if each typed number were off by the rounding to
+  // the nearest float: a thin or distant plane can misjudge corners that
+  // lie in it.
+  bool sure = false;
+  double values[3] = {0, 0, 0};  // n.(k - d) for k = a, b, c: signed distances times |n|
 };
 PlaneSides planeSides(const Point& a, const Point& b, const Point& c, const Point& d,
-                      const Point& e, const Point& f);
+                      const Point& e, const Point& f, double tolerance);
 
 // True when all three corners lie strictly on one side (trianglePlaneCut 0).
 bool oneSided(const PlaneSides& sides);
 
-// The second half: trianglePlaneCut from sides found by planeSides.
-int cutBySides(Point a, Point b, Point c, const PlaneSides& sides, Point& first, Point& second);
+// Which points trianglePlaneCut gives for the sides found: result (0 to 3)
+// and for first and second either a corner {i, i} or the crossing of the
+// edge {i, j}, with the corners numbered 0 a, 1 b, 2 c.
+struct CutPlan {
+  int result;
+  int first[2];
+  int second[2];
+};
+CutPlan cutPlan(const PlaneSides& sides);
 
-// What the segments p1-p2 and p3-p4 have in common. Writes only x, y, z of
-// the outputs it names; their colour is the caller's.
+// The second half: trianglePlaneCut from sides found by planeSides.
+int cutBySides(Point a, Point b, Point c, Point d, Point e, Point f, const PlaneSides& sides,
+               Point& first, Point& second);
+
+// What the segments p1-p2 and p3-p4 have in common, within the tolerance of
+// the four points (or the one given). Writes only x, y, z of the outputs it
+// names; their colour is the caller's.
 //
 //   int r = segmentIntersection(p1, p2, p3, p4, first, second);
 //
@@ -127,3 +178,17 @@ int cutBySides(Point a, Point b, Point c, const PlaneSides& sides, Point& first,
 //   1  one common point, in first
 //   2  a common stretch, its ends in first and second in the direction p3->p4
 int segmentIntersection(Point p1, Point p2, Point p3, Point p4, Point& first, Point& second);
+int segmentIntersection(Point p1, Point p2, Point p3, Point p4, double tolerance, Point& first,
+                        Point& second);
+
+// What three corners really are: a proper triangle, a segment when they lie
+// on one line (its ends the two corners farthest apart, in the order a, b,
+// c), or a point when they coincide (a), all within the tolerance.
+//
+//   const Shape shape = shapeOf(a, b, c, tolerance);
+//   if (shape.corners == 2) ... the segment shape.ends[0]-shape.ends[1]
+struct Shape {
+  int corners;  // 3 triangle, 2 segment, 1 point
+  Point ends[2];
+};
+Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance);

@@ -1,12 +1,17 @@
 // Points, planes and the small measures on them.
+#include <algorithm>
 #include <cmath>
 
 #include "float_rule.h"
 #include "geometry.h"
 
 using kernel::difference;
+using kernel::dot;
 using kernel::named;
+using kernel::Wide;
 using kernel::wide;
+using kernel::wideCross;
+using kernel::wideDifference;
 
 float triangleArea(Point a, Point b, Point c) {
   // 1. Edge vectors u = b - a, v = c - a.
@@ -18,19 +23,83 @@ float triangleArea(Point a, Point b, Point c) {
   return named(wide(r) * 0.5);
 }
 
-int pointInTriangle(Point a, Point b, Point c, Point p) {
-  return pointInTriangle(a, b, c, triangleArea(a, b, c), p);
+double toleranceFor(std::initializer_list<Point> points) {
+  float largest = 0.0f;  // NaN coordinates are passed over
+  for (const Point& p : points) {
+    largest = std::max(largest, std::fabs(p.x));
+    largest = std::max(largest, std::fabs(p.y));
+    largest = std::max(largest, std::fabs(p.z));
+  }
+  return kTolerance * std::max(1.0, wide(largest) / 10.0);
 }
 
-int pointInTriangle(Point a, Point b, Point c, float whole, Point p) {
-  // 1. The three sub-areas.
-  const float a1 = triangleArea(a, b, p);
-  const float a2 = triangleArea(b, c, p);
-  const float a3 = triangleArea(a, c, p);
-  // 2. Their sum stays in double.
-  const double sum = (wide(a2) + wide(a1)) + wide(a3);
-  // 3. Inside when the sub-areas add up to the whole.
-  return std::fabs(sum - wide(whole)) < kTolerance ? 1 : 0;
+bool nearlySame(Point a, Point b, double tolerance) {
+  return std::fabs(wide(a.x) - wide(b.x)) < tolerance &&
+         std::fabs(wide(a.y) - wide(b.y)) < tolerance &&
+         std::fabs(wide(a.z) - wide(b.z)) < tolerance;
+}
+
+namespace {
+
+// The squared distance of p from the segment a-b (from a when a equals b).
+double squaredDistanceToSegment(const Point& p, const Point& a, const Point& b) {
+  const Wide ab = wideDifference(b, a);
+  const Wide ap = wideDifference(p, a);
+  const double length = dot(ab, ab);
+  double t = length > 0.0 ? dot(ap, ab) / length : 0.0;
+  t = t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
+  const Wide off{ap.x - t * ab.x, ap.y - t * ab.y, ap.z - t * ab.z};
+  return dot(off, off);
+}
+
+}  // namespace
+
+int pointInTriangle(Point a, Point b, Point c, Point p) {
+  return pointInTriangle(a, b, c, p, toleranceFor({a, b, c, p}));
+}
+
+int pointInTriangle(Point a, Point b, Point c, Point p, double tolerance) {
+  const double limit = tolerance * tolerance;
+  // 1. The normal n = (b - a) x (c - a).
+  const Wide n = wideCross(wideDifference(b, a), wideDifference(c, a));
+  const double nn = dot(n, n);
+  if (nn > 0.0) {
+    // 2. Too far from the plane (distance n.(p - a) / |n|)?
+    const double height = dot(n, wideDifference(p, a));
+    if (!(height * height < limit * nn)) return 0;
+    // 3. Within all three edges, seen along n: inside, and as far from the
+    //    triangle as from its plane.
+    const bool insideAB = dot(wideCross(wideDifference(b, a), wideDifference(p, a)), n) >= 0.0;
+    const bool insideBC = dot(wideCross(wideDifference(c, b), wideDifference(p, b)), n) >= 0.0;
+    const bool insideCA = dot(wideCross(wideDifference(a, c), wideDifference(p, c)), n) >= 0.0;
+    if (insideAB && insideBC && insideCA) return 1;
+  }
+  // 4. Outside an edge (or corners on one line): the nearest edge decides.
+  const double nearest = std::min({squaredDistanceToSegment(p, a, b),
+                                   squaredDistanceToSegment(p, b, c),
+                                   squaredDistanceToSegment(p, a, c)});
+  return nearest < limit ? 1 : 0;
+}
+
+Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance) {
+  // 1. The two corners farthest apart, in the order a, b, c.
+  const Point* pairs[3][3] = {{&a, &b, &c}, {&a, &c, &b}, {&b, &c, &a}};
+  int farthest = 0;
+  double longest = -1.0;
+  for (int i = 0; i < 3; ++i) {
+    const Wide d = wideDifference(*pairs[i][1], *pairs[i][0]);
+    if (dot(d, d) > longest) longest = dot(d, d), farthest = i;
+  }
+  const Point& from = *pairs[farthest][0];
+  const Point& to = *pairs[farthest][1];
+  const double limit = tolerance * tolerance;
+  // 2. All three corners in one place: a point.
+  if (longest < limit) return Shape{1, {a, a}};
+  // 3. The third corner near the line through the other two: a segment.
+  const Wide n =
+      wideCross(wideDifference(to, from), wideDifference(*pairs[farthest][2], from));
+  if (dot(n, n) < limit * longest) return Shape{2, {from, to}};
+  return Shape{3, {a, b}};
 }
 
 Plane planeThroughPoints(Point p1, Point p2, Point p3) {
@@ -76,16 +145,16 @@ Point linePlaneIntersection(Plane plane, Point p, Point q) {
 }
 
 int pointOnSegment(Point p, Point a, Point b) {
-  // 1. d1 = p - a, d2 = p - b, d3 = a - b.
-  const kernel::Vector d1 = difference(p, a);
-  const kernel::Vector d2 = difference(p, b);
-  const kernel::Vector d3 = difference(a, b);
-  // 2. Their lengths.
-  const float toB = kernel::length(d2);
-  const float toA = kernel::length(d1);
-  const float straight = kernel::length(d3);
-  // 3. The detour through p; the first sum stays in double.
-  const float detour = named((wide(toA) + wide(toB)) - wide(straight));
-  // 4. On the segment when there is (almost) no detour.
-  return std::fabs(wide(detour)) < kTolerance ? 1 : 0;
+  return pointOnSegment(p, a, b, toleranceFor({p, a, b}));
+}
+
+int pointOnSegment(Point p, Point a, Point b, double tolerance) {
+  // 1. The three distances, in double.
+  const Wide toA = wideDifference(p, a);
+  const Wide toB = wideDifference(p, b);
+  const Wide straight = wideDifference(a, b);
+  // 2. On the segment when the way through p is (almost) no longer.
+  const double detour =
+      (std::sqrt(dot(toA, toA)) + std::sqrt(dot(toB, toB))) - std::sqrt(dot(straight, straight));
+  return std::fabs(detour) < tolerance ? 1 : 0;
 }

@@ -9,6 +9,7 @@ namespace {
 // Collects corners into an answer, in the order found.
 struct CornerList {
   Intersection& answer;
+  double tolerance;
 
   // Stores candidate unless it repeats a stored corner. Computed crossings
   // can differ from a corner in their last bits, so a repeat is anything
@@ -16,18 +17,10 @@ struct CornerList {
   // reachable by near-repeats that slip past that test) candidates are dropped.
   void addIfNew(Point candidate) {
     for (int i = 0; i < answer.count; ++i) {
-      const Point& stored = answer.corners[static_cast<std::size_t>(i)];
-      if (near(stored.x, candidate.x) && near(stored.y, candidate.y) &&
-          near(stored.z, candidate.z)) {
-        return;
-      }
+      if (nearlySame(answer.corners[static_cast<std::size_t>(i)], candidate, tolerance)) return;
     }
     if (answer.count == kMaxCorners) return;
     answer.corners[static_cast<std::size_t>(answer.count++)] = candidate;
-  }
-
-  static bool near(float a, float b) {
-    return std::fabs(static_cast<double>(a) - static_cast<double>(b)) < kTolerance;
   }
 };
 
@@ -44,16 +37,15 @@ Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Po
   Intersection answer;
   answer.pointStyle = PointStyle::OnCut;
   answer.segmentStyle = SegmentStyle::Coplanar;
-  CornerList corners{answer};
+  const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
+  CornerList corners{answer, tolerance};
   // Phase 1: corners of the first triangle inside the second.
-  const float area2 = triangleArea(a2, b2, c2);
   for (const Point& corner : {a1, b1, c1}) {
-    if (pointInTriangle(a2, b2, c2, area2, corner)) corners.addIfNew(corner);
+    if (pointInTriangle(a2, b2, c2, corner, tolerance)) corners.addIfNew(corner);
   }
   // Phase 2: corners of the second triangle inside the first.
-  const float area1 = triangleArea(a1, b1, c1);
   for (const Point& corner : {a2, b2, c2}) {
-    if (pointInTriangle(a1, b1, c1, area1, corner)) corners.addIfNew(corner);
+    if (pointInTriangle(a1, b1, c1, corner, tolerance)) corners.addIfNew(corner);
   }
   // Phase 3: every edge of the first triangle against every edge of the
   // second, edges in the order AB, AC, BC. Crossing points carry colour 9.
@@ -62,8 +54,8 @@ Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Po
   const Edge secondEdges[3] = {{a2, b2}, {a2, c2}, {b2, c2}};
   for (const Edge& outer : firstEdges) {
     for (const Edge& inner : secondEdges) {
-      const int common =
-          segmentIntersection(outer.from, outer.to, inner.from, inner.to, first, second);
+      const int common = segmentIntersection(outer.from, outer.to, inner.from, inner.to, tolerance,
+                                             first, second);
       if (common == 1 || common == 2) corners.addIfNew(first);
       if (common == 2) corners.addIfNew(second);
     }

@@ -1,5 +1,7 @@
 // How two triangles in space meet.
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "float_rule.h"
 #include "intersection.h"
@@ -39,7 +41,7 @@ float clipToUnit(float t) {
 
 // origin + t * direction, each coordinate rounded once; colour 9, like the
 // caller's result slots.
-Point along(Point origin, float t, Vector direction) {
+Point alongCut(Point origin, float t, Vector direction) {
   Point point;
   point.x = named(wide(origin.x) + wide(t) * wide(direction.x));
   point.y = named(wide(origin.y) + wide(t) * wide(direction.y));
@@ -47,87 +49,245 @@ Point along(Point origin, float t, Vector direction) {
   return point;
 }
 
+using kernel::Wide;
+
+Wide asWide(const Point& p) {
+  return {wide(p.x), wide(p.y), wide(p.z)};
+}
+
+Point rounded(const Wide& p) {
+  return Point{named(p.x), named(p.y), named(p.z), kDefaultColor};
+}
+
+// |p - a| + |p - b| - |a - b|: how much longer the way from a to b through p is.
+double detour(const Wide& p, const Wide& a, const Wide& b) {
+  auto distance = [](const Wide& from, const Wide& to) {
+    const Wide d{to.x - from.x, to.y - from.y, to.z - from.z};
+    return std::sqrt(kernel::dot(d, d));
+  };
+  return (distance(p, a) + distance(p, b)) - distance(a, b);
+}
+
+// A cut point of triangle k computed in double: a corner as it is, or the
+// crossing of edge i-j at k_i + v_i / (v_i - v_j) (k_j - k_i), where v are
+// the corners' signed values against the other plane.
+Wide cutPointInDouble(const Point* const (&k)[3], const PlaneSides& sides, const int (&which)[2]) {
+  const Wide from = asWide(*k[which[0]]);
+  if (which[0] == which[1]) return from;
+  const double vi = sides.values[which[0]], vj = sides.values[which[1]];
+  const double t = vi / (vi - vj);
+  const Wide edge = kernel::wideDifference(*k[which[1]], *k[which[0]]);
+  return {from.x + t * edge.x, from.y + t * edge.y, from.z + t * edge.z};
+}
+
 // What the cut segments U1-U2 and V1-V2 of two triangles in different planes
-// have in common. Both lie on the line where the planes meet, but their ends
-// are rounded, so they are compared as intervals along V1 + t (V2 - V1)
-// rather than tested for lying exactly on one line. Gaps and stretches
-// shorter than the tolerance count as a single point.
-Intersection meetCuts(Point U1, Point U2, Point V1, Point V2) {
+// have in common. Both lie on the line where the planes meet; they are
+// compared as intervals along V1 + t (V2 - V1), in double from the corners
+// (Ux, Vx), and gaps and stretches shorter than the tolerance count as a
+// single point. The ends are then computed by the float rule from the
+// rounded cut points (U, V) and checked against the ends in double.
+Intersection meetCuts(const Point (&U)[2], const Wide (&Ux)[2], const Point (&V)[2],
+                      const Wide (&Vx)[2], double tolerance) {
   // One answer object for every return, built in place in the caller's
   // result: copying it just after its corners are written costs more than
   // all the arithmetic here.
   Intersection common;  // nothing, until found otherwise
+  const Wide D{Vx[1].x - Vx[0].x, Vx[1].y - Vx[0].y, Vx[1].z - Vx[0].z};
+  const double squared = kernel::dot(D, D), length = std::sqrt(squared);
   // 1. The second cut is a single point.
-  if (sameCoordinates(V1, V2)) {
-    if (pointOnSegment(V1, U1, U2)) {
-      setPoint(common, PointStyle::Crossing, Point{V1.x, V1.y, V1.z, kDefaultColor});
+  if (!(length >= tolerance)) {
+    if (detour(Vx[0], Ux[0], Ux[1]) < tolerance) {
+      const Point point{V[0].x, V[0].y, V[0].z, kDefaultColor};
+      setPoint(common, PointStyle::Crossing, kernel::keepOrReplace(point, rounded(Vx[0])));
     }
     return common;
   }
-  // 2. Direction of the second cut, measured by its largest coordinate
-  //    (x before y before z on a tie).
-  const Vector d = kernel::difference(V2, V1);
+  // 2. Positions of U1 and U2 along the second cut: lo from U[first], hi
+  //    from U[1 - first].
+  auto position = [&](const Wide& p) {
+    return ((p.x - Vx[0].x) * D.x + (p.y - Vx[0].y) * D.y + (p.z - Vx[0].z) * D.z) / squared;
+  };
+  const double t[2] = {position(Ux[0]), position(Ux[1])};
+  const int first = t[1] < t[0] ? 1 : 0;
+  double lo = t[first], hi = t[1 - first];
+  if (std::isnan(lo) || std::isnan(hi)) return common;
+  // 3. Disjoint unless the gap is shorter than the tolerance.
+  if ((lo - 1.0) * length >= tolerance || -hi * length >= tolerance) return common;
+  // 4. Clip to the second cut.
+  lo = std::min(std::max(lo, 0.0), 1.0);
+  hi = std::min(std::max(hi, 0.0), 1.0);
+  // 5. By the float rule: U1 and U2 along V1 -> V2, measured by its largest
+  //    coordinate (x before y before z on a tie), clipped to the second cut.
+  const Vector d = kernel::difference(V[1], V[0]);
   int axis = 0;
   if (std::fabs(d.y) > std::fabs(component(d, axis))) axis = 1;
   if (std::fabs(d.z) > std::fabs(component(d, axis))) axis = 2;
-  // 3. Parameters of U1 and U2 along the second cut.
-  const float w1 = named(wide(coordinate(U1, axis)) - wide(coordinate(V1, axis)));
-  const float w2 = named(wide(coordinate(U2, axis)) - wide(coordinate(V1, axis)));
-  const float t1 = named(wide(w1) / wide(component(d, axis)));
-  const float t2 = named(wide(w2) / wide(component(d, axis)));
-  if (std::isnan(t1) || std::isnan(t2)) return common;
-  float lo = t1, hi = t2;
-  if (t2 < t1) lo = t2, hi = t1;
-  // 4. Disjoint unless the gap is shorter than the tolerance.
-  const double length = wide(kernel::length(d));
-  if (lo > 1.0f && (wide(lo) - 1.0) * length >= kTolerance) return common;
-  if (hi < 0.0f && -wide(hi) * length >= kTolerance) return common;
-  // 5. Clip to the second cut.
-  lo = clipToUnit(lo);
-  hi = clipToUnit(hi);
+  auto end = [&](int from, double exact) {
+    const float w = named(wide(coordinate(U[from], axis)) - wide(coordinate(V[0], axis)));
+    const float at = clipToUnit(named(wide(w) / wide(component(d, axis))));
+    const Wide accurate{Vx[0].x + exact * D.x, Vx[0].y + exact * D.y, Vx[0].z + exact * D.z};
+    return kernel::keepOrReplace(alongCut(V[0], at, d), rounded(accurate));
+  };
   // 6. A single point, or the common stretch in the direction V1 -> V2.
-  if ((wide(hi) - wide(lo)) * length < kTolerance) {
-    setPoint(common, PointStyle::Crossing, along(V1, lo, d));
+  if ((hi - lo) * length < tolerance) {
+    setPoint(common, PointStyle::Crossing, end(first, lo));
     return common;
   }
   common.count = 2;
   common.segmentStyle = SegmentStyle::Transversal;
-  common.corners[0] = along(V1, lo, d);
-  common.corners[1] = along(V1, hi, d);
+  common.corners[0] = end(first, lo);
+  common.corners[1] = end(1 - first, hi);
   return common;
+}
+
+// A computed corner within the tolerance of one of the six typed corners is
+// that corner, and prints as typed rather than as a point computed next to it.
+Point asTyped(const Point& computed, std::initializer_list<Point> corners, double tolerance) {
+  for (const Point& corner : corners) {
+    if (nearlySame(computed, corner, tolerance)) return Point{corner.x, corner.y, corner.z, computed.color};
+  }
+  return computed;
+}
+
+// ---- Degenerate triangles ------------------------------------------------
+
+// The point where the segment (three corners k1, k2, k3 on one line, ends
+// segment.ends) passes through the plane of the proper triangle a, b, c, when
+// it crosses that plane there inside the triangle. A line that is not in a
+// plane meets it once, so a corner in the plane is that point.
+bool passesThrough(const Shape& segment, const Point& k1, const Point& k2, const Point& k3,
+                   const Point& a, const Point& b, const Point& c, double tolerance,
+                   Point& through) {
+  const PlaneSides sides = planeSides(k1, k2, k3, a, b, c, tolerance);
+  if (oneSided(sides) || (sides.a == 0 && sides.b == 0 && sides.c == 0)) return false;
+  if (sides.a == 0 || sides.b == 0 || sides.c == 0) {
+    through = sides.a == 0 ? k1 : (sides.b == 0 ? k2 : k3);
+  } else {
+    const Point &p = segment.ends[0], &q = segment.ends[1];
+    through = asTyped(planeCrossing(p, q, a, b, c), {a, b, c}, tolerance);
+  }
+  return pointInTriangle(a, b, c, through, tolerance) != 0;
+}
+
+// When a triangle is a point or a segment, every common point is found as
+// for two triangles in one plane (a point or a segment lies in the plane of
+// whatever it meets), except where a segment passes through a triangle. Of
+// the points found, the answer is the one, or the two farthest apart, in the
+// order found.
+Intersection degenerateAnswer(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                              const Point& b2, const Point& c2, const Shape& first,
+                              const Shape& second, double tolerance) {
+  Intersection common = findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
+  Point through;
+  if ((first.corners == 2 && second.corners == 3 &&
+       passesThrough(first, a1, b1, c1, a2, b2, c2, tolerance, through)) ||
+      (second.corners == 2 && first.corners == 3 &&
+       passesThrough(second, a2, b2, c2, a1, b1, c1, tolerance, through))) {
+    bool repeat = false;
+    for (int i = 0; i < common.count; ++i) {
+      repeat = repeat || nearlySame(common.corners[static_cast<std::size_t>(i)], through, tolerance);
+    }
+    if (!repeat && common.count < kMaxCorners) common.corners[static_cast<std::size_t>(common.count++)] = through;
+  }
+  if (common.count <= 2) return common;
+  std::size_t from = 0, to = 1;
+  double longest = -1.0;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(common.count); ++i) {
+    for (std::size_t j = i + 1; j < static_cast<std::size_t>(common.count); ++j) {
+      const Point &p = common.corners[i], &q = common.corners[j];
+      const double dx = wide(q.x) - wide(p.x), dy = wide(q.y) - wide(p.y),
+                   dz = wide(q.z) - wide(p.z);
+      const double length = dx * dx + dy * dy + dz * dz;
+      if (length > longest) longest = length, from = i, to = j;
+    }
+  }
+  common.corners = {common.corners[from], common.corners[to]};
+  common.count = 2;
+  return common;
+}
+
+bool inThePlane(const PlaneSides& sides) {
+  return sides.a == 0 && sides.b == 0 && sides.c == 0;
+}
+
+// Two proper triangles, each against the other's plane.
+Intersection properAnswer(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                          const Point& b2, const Point& c2, const PlaneSides& sides1,
+                          const PlaneSides& sides2, double tolerance) {
+  // 2.-4. The cut points start as (0, 0, 0) in colour 9.
+  Point U[2], V[2];
+  const int cut1 = cutBySides(a1, b1, c1, a2, b2, c2, sides1, U[0], U[1]);
+  const int cut2 = cutBySides(a2, b2, c2, a1, b1, c1, sides2, V[0], V[1]);
+  // 5. One triangle lies in the other's plane; the two findings need not agree.
+  if (cut1 == 1 || cut2 == 1) return findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
+  // 6. Different planes: U1(-U2) and V1(-V2) lie on the line where they meet.
+  if (cut1 == 2 && cut2 == 2) {
+    if (nearlySame(U[0], V[0], tolerance)) return pointAnswer(PointStyle::Touching, U[0]);
+    return Intersection{};
+  }
+  // The same cut points in double, for the decisions.
+  const Point* const first[3] = {&a1, &b1, &c1};
+  const Point* const second[3] = {&a2, &b2, &c2};
+  const CutPlan plan1 = cutPlan(sides1), plan2 = cutPlan(sides2);
+  const Wide Ux[2] = {cutPointInDouble(first, sides1, plan1.first),
+                      cutPointInDouble(first, sides1, plan1.second)};
+  const Wide Vx[2] = {cutPointInDouble(second, sides2, plan2.first),
+                      cutPointInDouble(second, sides2, plan2.second)};
+  if (cut1 == 2) {
+    if (detour(Ux[0], Vx[0], Vx[1]) < tolerance) return pointAnswer(PointStyle::OnCut, U[0]);
+    return Intersection{};
+  }
+  if (cut2 == 2) {
+    if (detour(Vx[0], Ux[0], Ux[1]) < tolerance) return pointAnswer(PointStyle::OnCut, V[0]);
+    return Intersection{};
+  }
+  Intersection common = meetCuts(U, Ux, V, Vx, tolerance);
+  for (int i = 0; i < common.count; ++i) {
+    Point& corner = common.corners[static_cast<std::size_t>(i)];
+    corner = asTyped(corner, {a1, b1, c1, a2, b2, c2}, tolerance);
+  }
+  return common;
+}
+
+// The answer when either triangle may be a point or a segment; two proper
+// triangles go the usual way.
+Intersection shapesAnswer(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                          const Point& b2, const Point& c2, double tolerance) {
+  const Shape first = shapeOf(a1, b1, c1, tolerance);
+  const Shape second = shapeOf(a2, b2, c2, tolerance);
+  if (first.corners == 3 && second.corners == 3) {
+    // Thin, but proper: the sides of each against the other's plane hold.
+    const PlaneSides sides1 = planeSides(a1, b1, c1, a2, b2, c2, tolerance);
+    const PlaneSides sides2 = planeSides(a2, b2, c2, a1, b1, c1, tolerance);
+    if (!inThePlane(sides1) && !inThePlane(sides2) && (oneSided(sides1) || oneSided(sides2))) {
+      return Intersection{};
+    }
+    return properAnswer(a1, b1, c1, a2, b2, c2, sides1, sides2, tolerance);
+  }
+  return degenerateAnswer(a1, b1, c1, a2, b2, c2, first, second, tolerance);
 }
 
 }  // namespace
 
 Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
                               const Point& b2, const Point& c2) {
+  const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
   // 1. Each triangle against the other's plane. If either lies wholly on
   //    one side of the other's plane they do not meet, and no crossing point
-  //    need be computed.
-  const PlaneSides sides1 = planeSides(a1, b1, c1, a2, b2, c2);
-  if (oneSided(sides1)) return Intersection{};
-  const PlaneSides sides2 = planeSides(a2, b2, c2, a1, b1, c1);
-  if (oneSided(sides2)) return Intersection{};
-  // 2.-4. The cut points start as (0, 0, 0) in colour 9.
-  Point U1, U2, V1, V2;
-  const int cut1 = cutBySides(a1, b1, c1, sides1, U1, U2);
-  const int cut2 = cutBySides(a2, b2, c2, sides2, V1, V2);
-  // 5. One triangle lies in the other's plane; the two findings need not agree.
-  if (cut1 == 1 || cut2 == 1) return findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
-  // 6. Different planes: U1(-U2) and V1(-V2) lie on the line where they meet.
-  if (cut1 == 2 && cut2 == 2) {
-    if (sameCoordinates(U1, V1)) return pointAnswer(PointStyle::Touching, U1);
+  //    need be computed. A triangle whose corners may be on one line has no
+  //    plane to speak of: see what the triangles really are.
+  const PlaneSides sides1 = planeSides(a1, b1, c1, a2, b2, c2, tolerance);
+  if (sides1.mayBeFlat) return shapesAnswer(a1, b1, c1, a2, b2, c2, tolerance);
+  if (oneSided(sides1) && sides1.sure) return Intersection{};
+  const PlaneSides sides2 = planeSides(a2, b2, c2, a1, b1, c1, tolerance);
+  if (sides2.mayBeFlat) return shapesAnswer(a1, b1, c1, a2, b2, c2, tolerance);
+  // 2. A triangle in the other's plane (by the better judge of the two: a
+  //    thin plane can misjudge) is the coplanar case; otherwise either one
+  //    wholly on one side means they do not meet.
+  if (!inThePlane(sides1) && !inThePlane(sides2) && (oneSided(sides1) || oneSided(sides2))) {
     return Intersection{};
   }
-  if (cut1 == 2) {
-    if (pointOnSegment(U1, V1, V2)) return pointAnswer(PointStyle::OnCut, U1);
-    return Intersection{};
-  }
-  if (cut2 == 2) {
-    if (pointOnSegment(V1, U1, U2)) return pointAnswer(PointStyle::OnCut, V1);
-    return Intersection{};
-  }
-  return meetCuts(U1, U2, V1, V2);
+  return properAnswer(a1, b1, c1, a2, b2, c2, sides1, sides2, tolerance);
 }
 
 namespace {

@@ -30,14 +30,20 @@ __attribute__((format(printf, 1, 2))) std::string format(const char* pattern, ..
   return text;
 }
 
+// A coordinate as "%f" prints it, except that one which rounds to zero
+// prints as 0.000000: "-0.000000" would read as a negative number.
+double printable(float value) {
+  const double wide = static_cast<double>(value);
+  return wide > -0.0000005 && wide < 0.0000005 ? 0.0 : wide;
+}
 double X(const Point& p) {
-  return static_cast<double>(p.x);
+  return printable(p.x);
 }
 double Y(const Point& p) {
-  return static_cast<double>(p.y);
+  return printable(p.y);
 }
 double Z(const Point& p) {
-  return static_cast<double>(p.z);
+  return printable(p.z);
 }
 
 std::string pointText(PointStyle style, const Point& M) {

@@ -280,7 +280,138 @@ std::vector<ExactPoint> degenerateIntersection(const std::vector<ExactPoint>& sm
   return {};
 }
 
+// ---- The order of the report ---------------------------------------------
+
+std::vector<ExactPoint> segmentFigure(const ExactPoint& a, const ExactPoint& b) {
+  if (samePoint(a, b)) return {a};
+  return {a, b};
+}
+
+// Where the segments p1-p2 and p3-p4 meet: a point, or the ends of a common
+// stretch in the direction p3 -> p4.
+std::vector<ExactPoint> edgesMeet(const ExactPoint& p1, const ExactPoint& p2, const ExactPoint& p3,
+                                  const ExactPoint& p4) {
+  if (samePoint(p3, p4) || samePoint(p1, p2)) {
+    const ExactPoint& point = samePoint(p3, p4) ? p3 : p1;
+    const bool meets = samePoint(p3, p4) ? pointMeets(p3, segmentFigure(p1, p2))
+                                         : pointMeets(p1, segmentFigure(p3, p4));
+    if (meets) return {point};
+    return {};
+  }
+  return segmentMeets(p3, p4, {p1, p2});
+}
+
+// The points in the order the report finds them in one plane: corners of
+// each triangle in the other, then where edges meet; each point once.
+std::vector<ExactPoint> gathered(const ExactTriangle& first, const ExactTriangle& second) {
+  const std::vector<ExactPoint> one = figureOf(first), two = figureOf(second);
+  std::vector<ExactPoint> points;
+  for (const ExactPoint& c : first) {
+    if (pointMeets(c, two)) addDistinct(points, c);
+  }
+  for (const ExactPoint& c : second) {
+    if (pointMeets(c, one)) addDistinct(points, c);
+  }
+  static constexpr std::size_t kEdges[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+  for (const auto& e : kEdges) {
+    for (const auto& f : kEdges) {
+      for (const ExactPoint& p : edgesMeet(first[e[0]], first[e[1]], second[f[0]], second[f[1]])) {
+        addDistinct(points, p);
+      }
+    }
+  }
+  return points;
+}
+
+// A triangle's cut by a plane it crosses or touches, as the sign table gives
+// it: the touching corner, or two points in the table's order. v holds the
+// corners' (scaled) signed distances from the plane.
+std::vector<ExactPoint> cutOf(const ExactTriangle& t, const std::array<mpq_class, 3>& v) {
+  auto crossing = [&](std::size_t i, std::size_t j) {
+    return between(t[i], t[j], v[i] / (v[i] - v[j]));
+  };
+  std::vector<std::size_t> zero, other;
+  for (std::size_t i = 0; i < 3; ++i) (sgn(v[i]) == 0 ? zero : other).push_back(i);
+  if (zero.size() == 2) return {t[zero[0]], t[zero[1]]};
+  if (zero.size() == 1) {
+    if (sgn(v[other[0]]) == sgn(v[other[1]])) return {t[zero[0]]};
+    return {t[zero[0]], crossing(other[0], other[1])};
+  }
+  const std::size_t odd = sgn(v[1]) == sgn(v[2]) ? 0 : (sgn(v[0]) == sgn(v[2]) ? 1 : 2);
+  if (odd == 0) return {crossing(0, 1), crossing(0, 2)};
+  if (odd == 1) return {crossing(0, 1), crossing(1, 2)};
+  return {crossing(0, 2), crossing(1, 2)};
+}
+
+// The corners found in one plane, as the report gives them.
+ExactReport inOnePlane(std::vector<ExactPoint> points, bool degenerate) {
+  if (degenerate && points.size() > 2) {
+    // The two farthest apart, in the order found.
+    std::size_t from = 0, to = 1;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      for (std::size_t j = i + 1; j < points.size(); ++j) {
+        const Vec d = minus(points[j], points[i]), best = minus(points[to], points[from]);
+        if (dot(d, d) > dot(best, best)) from = i, to = j;
+      }
+    }
+    points = {points[from], points[to]};
+  }
+  static constexpr Message kByCount[] = {Message::None, Message::OnCut, Message::Coplanar};
+  return {points.size() < 3 ? kByCount[points.size()] : Message::Polygon, points};
+}
+
 }  // namespace
+
+ExactReport exactReport(const ExactTriangle& first, const ExactTriangle& second) {
+  const std::vector<ExactPoint> one = figureOf(first), two = figureOf(second);
+  if (one.size() < 3 || two.size() < 3) {
+    std::vector<ExactPoint> points = gathered(first, second);
+    if (one.size() == 2 && two.size() == 3) {
+      const auto through = segmentMeets(one[0], one[1], two);
+      if (through.size() == 1) addDistinct(points, through[0]);
+    }
+    if (two.size() == 2 && one.size() == 3) {
+      const auto through = segmentMeets(two[0], two[1], one);
+      if (through.size() == 1) addDistinct(points, through[0]);
+    }
+    return inOnePlane(points, true);
+  }
+  const Vec n1 = normalOf(first), n2 = normalOf(second);
+  std::array<mpq_class, 3> ofSecond, ofFirst;
+  for (std::size_t i = 0; i < 3; ++i) {
+    ofSecond[i] = dot(n1, minus(second[i], first[0]));
+    ofFirst[i] = dot(n2, minus(first[i], second[0]));
+  }
+  auto sides = [](const std::array<mpq_class, 3>& v) {
+    return std::array<int, 3>{sgn(v[0]), sgn(v[1]), sgn(v[2])};
+  };
+  const auto s1 = sides(ofFirst), s2 = sides(ofSecond);
+  auto oneSided = [](const std::array<int, 3>& s) { return s[0] != 0 && s[0] == s[1] && s[1] == s[2]; };
+  if (oneSided(s1) || oneSided(s2)) return {};
+  if (s1 == std::array<int, 3>{0, 0, 0} || s2 == std::array<int, 3>{0, 0, 0}) {
+    return inOnePlane(gathered(first, second), false);
+  }
+  const std::vector<ExactPoint> U = cutOf(first, ofFirst), V = cutOf(second, ofSecond);
+  if (U.size() == 1 && V.size() == 1) {
+    if (samePoint(U[0], V[0])) return {Message::Touching, U};
+    return {};
+  }
+  if (U.size() == 1 || V.size() == 1) {
+    const ExactPoint& touching = U.size() == 1 ? U[0] : V[0];
+    if (pointMeets(touching, U.size() == 1 ? V : U)) return {Message::OnCut, {touching}};
+    return {};
+  }
+  // Both cut along a segment: their common part, along V[0] -> V[1].
+  const Vec d = minus(V[1], V[0]);
+  auto along = [&](const ExactPoint& p) -> mpq_class { return dot(d, minus(p, V[0])) / dot(d, d); };
+  mpq_class lo = along(U[0]), hi = along(U[1]);
+  if (lo > hi) std::swap(lo, hi);
+  if (lo < 0) lo = 0;
+  if (hi > 1) hi = 1;
+  if (lo > hi) return {};
+  if (lo == hi) return {Message::Crossing, {between(V[0], V[1], lo)}};
+  return {Message::Transversal, {between(V[0], V[1], lo), between(V[0], V[1], hi)}};
+}
 
 bool isDegenerate(const ExactTriangle& triangle) {
   return isZero(normalOf(triangle));

@@ -67,27 +67,28 @@ std::string unescaped(const std::string& line) {
 int table(int pairs, int show) {
   std::printf(
       "| distribution | scale | values | pairs | meet %% | kind agreement %% | corner agreement %% "
-      "|\n");
-  std::printf("|---|---|---|---|---|---|---|\n");
+      "| with the floats read %% |\n");
+  std::printf("|---|---|---|---|---|---|---|---|\n");
   std::string shown;
   for (const Row& row : kRows) {
     for (Distribution distribution : kAllDistributions) {
       PairSource source(distribution, row.grid, seedFor(distribution, row.grid));
-      int meeting = 0, kinds = 0, corners = 0, shownHere = 0;
+      int meeting = 0, kinds = 0, corners = 0, floats = 0, shownHere = 0;
       for (int i = 0; i < pairs; ++i) {
         const Comparison c = compare(source.next());
         meeting += c.expected.empty() ? 0 : 1;
         kinds += c.kindAgrees ? 1 : 0;
         corners += c.cornersAgree ? 1 : 0;
+        floats += c.floatsAgree ? 1 : 0;
         if (!c.cornersAgree && shownHere < show) {
           ++shownHere;
           shown += name(distribution) + ", scale " + row.scale + ", " + row.values + ", pair " +
                    std::to_string(i) + "\n" + describe(c);
         }
       }
-      std::printf("| %s | %s | %s | %d | %.1f | %.2f | %.2f |\n", name(distribution).c_str(),
+      std::printf("| %s | %s | %s | %d | %.1f | %.2f | %.2f | %.2f |\n", name(distribution).c_str(),
                   row.scale, row.values, pairs, percent(meeting, pairs), percent(kinds, pairs),
-                  percent(corners, pairs));
+                  percent(corners, pairs), percent(floats, pairs));
       std::fflush(stdout);
     }
   }
@@ -117,8 +118,10 @@ int judge(const char* beforePath, const char* afterPath) {
     std::fprintf(stderr, "trikros-differential: cannot read the dumps\n");
     return 2;
   }
-  // Of the reports that changed: right or wrong before, right or wrong after.
-  long lines = 0, changed = 0, counts[2][2] = {{0, 0}, {0, 0}};
+  // Of the reports that changed: wrong before (kind or corners), right in
+  // kind and corners but not in message or order, or right in every detail;
+  // and whether right in every detail after.
+  long lines = 0, changed = 0, counts[3][2] = {{0, 0}, {0, 0}, {0, 0}}, unchanged[3] = {0, 0, 0};
   std::string old, now, shown;
   while (std::getline(before, old) && std::getline(after, now)) {
     ++lines;
@@ -127,26 +130,39 @@ int judge(const char* beforePath, const char* afterPath) {
       std::fprintf(stderr, "line %ld: the dumps hold different pairs\n", lines);
       return 2;
     }
-    if (old == now) continue;
-    ++changed;
     const std::array<ExactPoint, 6> c = exactCorners(old.substr(0, tab));
-    const std::vector<ExactPoint> truth = exactIntersection({c[0], c[1], c[2]}, {c[3], c[4], c[5]});
-    const bool wasRight = isRight(readReport(unescaped(old.substr(tab + 1))), truth);
-    const bool isNowRight = isRight(readReport(unescaped(now.substr(tab + 1))), truth);
-    ++counts[wasRight][isNowRight];
-    if ((wasRight || !isNowRight) && shown.size() < 20000) {
-      shown += "line " + std::to_string(lines) + (wasRight ? ", right before" : ", wrong before") +
-               (isNowRight ? ", right after" : ", wrong after") + "\n  " + old + "\n  " + now +
-               "\n  truth " + kindName(static_cast<int>(truth.size()));
-      for (const ExactPoint& e : truth) shown += " " + toString(e);
+    const ExactTriangle first = {c[0], c[1], c[2]}, second = {c[3], c[4], c[5]};
+    const std::vector<ExactPoint> truth = exactIntersection(first, second);
+    const ExactReport report = exactReport(first, second);
+    const PrintedAnswer was = readReport(unescaped(old.substr(tab + 1)));
+    const PrintedAnswer is = readReport(unescaped(now.substr(tab + 1)));
+    const int before = isExactlyRight(was, report, c) ? 2 : (isRight(was, truth) ? 1 : 0);
+    if (old == now) {
+      ++unchanged[before];
+      continue;
+    }
+    ++changed;
+    const bool right = isExactlyRight(is, report, c);
+    ++counts[before][right];
+    if (before == 2 || !right) {
+      static const char* const kBefore[] = {"wrong before", "mislabelled before",
+                                            "right before"};
+      shown += "line " + std::to_string(lines) + ", " + kBefore[before] +
+               (right ? ", right after" : ", wrong after") + "\n  " + old + "\n  " + now +
+               "\n  truth " + kindName(static_cast<int>(report.corners.size()));
+      for (const ExactPoint& e : report.corners) shown += " " + toString(e);
       shown += "\n";
     }
   }
   std::printf(
-      "%ld pairs, %ld reports changed: wrong before and right after %ld; wrong before and after "
-      "%ld; right before and after %ld; right before and wrong after %ld\n%s",
-      lines, changed, counts[0][1], counts[0][0], counts[1][1], counts[1][0], shown.c_str());
-  return changed == counts[0][1] ? 0 : 1;
+      "%ld pairs, %ld reports changed. Right after: %ld were wrong before (kind or corners), "
+      "%ld were right in kind and corners but not in message, order of corners, or typed corners as "
+      "typed. Not allowed: "
+      "%ld right before, %ld not right after.\nUnchanged: %ld right, %ld right in kind and "
+      "corners only, %ld wrong.\n%s",
+      lines, changed, counts[0][1], counts[1][1], counts[2][0] + counts[2][1],
+      counts[0][0] + counts[1][0], unchanged[2], unchanged[1], unchanged[0], shown.c_str());
+  return changed == counts[0][1] + counts[1][1] ? 0 : 1;
 }
 
 }  // namespace

@@ -42,16 +42,26 @@ TEST(PointInTriangle, CornersEdgesAndOutside) {
   EXPECT_EQ(pointInTriangle(a, b, c, pt(1, 1, 0.5f)), 0);
 }
 
-TEST(PointInTriangle, CollinearCornersAcceptTheWholeLine) {
-  EXPECT_EQ(pointInTriangle(pt(0, 0, 0), pt(1, 0, 0), pt(2, 0, 0), pt(5, 0, 0)), 1);
-  EXPECT_EQ(pointInTriangle(pt(0, 0, 0), pt(1, 0, 0), pt(2, 0, 0), pt(5, 1, 0)), 0);
+TEST(PointInTriangle, CollinearCornersAreTheSegmentBetweenTheFarthest) {
+  const Point a = pt(0, 0, 0), b = pt(1, 0, 0), c = pt(2, 0, 0);
+  EXPECT_EQ(pointInTriangle(a, b, c, pt(1.5f, 0, 0)), 1);
+  EXPECT_EQ(pointInTriangle(a, b, c, pt(2.000005f, 0, 0)), 1);
+  EXPECT_EQ(pointInTriangle(a, b, c, pt(5, 0, 0)), 0);
+  EXPECT_EQ(pointInTriangle(a, b, c, pt(1, 0.001f, 0)), 0);
 }
 
-TEST(PointInTriangle, ToleranceIsAnAbsoluteArea) {
-  // A tiny triangle (area 5e-7) accepts nearby points outside it.
+// Within 0.00001 of the triangle, or 0.00001 of a tenth of its largest
+// coordinate beyond 10; the float areas of a large triangle are coarser than
+// any fixed area.
+TEST(PointInTriangle, ToleranceGrowsWithTheSizeOfTheNumbers) {
   const Point a = pt(0, 0, 0), b = pt(0.001f, 0, 0), c = pt(0, 0.001f, 0);
-  EXPECT_EQ(pointInTriangle(a, b, c, pt(0.002f, 0.002f, 0)), 1);
-  EXPECT_EQ(pointInTriangle(a, b, c, pt(0.01f, 0.01f, 0)), 0);
+  EXPECT_EQ(pointInTriangle(a, b, c, pt(0.0005f, 0.000509f, 0)), 1);
+  EXPECT_EQ(pointInTriangle(a, b, c, pt(0.002f, 0.002f, 0)), 0);
+  const Point big[] = {pt(0, 0, 0), pt(1000, 0, 0), pt(0, 1000, 0)};
+  EXPECT_EQ(pointInTriangle(big[0], big[1], big[2], pt(333.3f, 333.3f, 0)), 1);
+  EXPECT_EQ(pointInTriangle(big[0], big[1], big[2], pt(500, 500.0005f, 0)), 1);
+  EXPECT_EQ(pointInTriangle(big[0], big[1], big[2], pt(500, 500.01f, 0)), 0);
+  EXPECT_EQ(pointInTriangle(big[0], big[1], big[2], pt(300, 300, 0.01f)), 0);
 }
 
 struct PlaneCase {

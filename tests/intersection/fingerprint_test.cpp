@@ -3,6 +3,7 @@
 // compiler flag), must leave the reports of a large, varied set of pairs
 // exactly as they were. This test folds those reports and outlines into one
 // fingerprint for each kind of pair and compares it with the recorded one.
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -64,10 +65,35 @@ Point anywhere(Random& r) {
   return pt(x, y, z);
 }
 
+// The values a corner stands for, as trikros-differential --judge reads them:
+// the floats themselves, or the numbers meant where a float only comes close.
+std::string hex(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%a", value);
+  return text;
+}
+std::string asFloats(Point p) {
+  return hex(p.x) + " " + hex(p.y) + " " + hex(p.z) + " ";
+}
+std::string asTenths(Point p) {
+  std::string text;
+  for (float value : {p.x, p.y, p.z}) {
+    const long tenths = std::lround(static_cast<double>(value) * 10);
+    text += (tenths < 0 ? "-" : "") + std::to_string(std::labs(tenths) / 10) + "." +
+            std::to_string(std::labs(tenths) % 10) + " ";
+  }
+  return text;
+}
+std::string onTiltedPlane(Point p) {
+  const double x = p.x, y = p.y;
+  return hex(x) + " " + hex(y) + " " + hex(0.5 * x - 0.25 * y + 1) + " ";
+}
+
 struct Kind {
   const char* name;
   Point (*corner)(Random&);
   std::uint64_t fingerprint;  // of the reports of its pairs
+  std::string (*meant)(Point) = asFloats;
 };
 
 const Kind kKinds[] = {
@@ -82,26 +108,23 @@ const Kind kKinds[] = {
      0xd0ab182ba59f0de3},
     {"halves within 5", [](Random& r) { return onGrid(r, -10, 10, 0.5f); }, 0x358c3fee35beda2d},
     {"one decimal within 5 in z = 0", [](Random& r) { return inZ0(onGrid(r, -50, 50, 0.1f)); },
-     0x3d2c3d34ca18cc2a},
+     0x3d2c3d34ca18cc2a, asTenths},
     {"any floats within 10", anywhere, 0x252b885c348ffdf4},
     {"any floats in a tilted plane",
      [](Random& r) {
        const Point p = anywhere(r);
        return pt(p.x, p.y, 0.5f * p.x - 0.25f * p.y + 1);
      },
-     0xf017e76f3d69c9e1},
+     0xf017e76f3d69c9e1, onTiltedPlane},
     {"hundreds", [](Random& r) { return onGrid(r, -5, 5, 100); }, 0x915e9b192fa223d6},
 };
 
 constexpr int kPairsPerKind = 30000;
 
-// One line for trikros-differential --judge: the pair in hexadecimal floats
-// and the report with its line breaks written as \n.
-void dumpLine(std::FILE* file, const Point (&p)[6], const std::string& report) {
-  for (const Point& corner : p) {
-    std::fprintf(file, "%a %a %a ", static_cast<double>(corner.x), static_cast<double>(corner.y),
-                 static_cast<double>(corner.z));
-  }
+// One line for trikros-differential --judge: the pair and the report with its
+// line breaks written as \n.
+void dumpLine(std::FILE* file, const Kind& kind, const Point (&p)[6], const std::string& report) {
+  for (const Point& corner : p) std::fputs(kind.meant(corner).c_str(), file);
   std::fputc('\t', file);
   for (char ch : report) ch == '\n' ? std::fputs("\\n", file) : std::fputc(ch, file);
   std::fputc('\n', file);
@@ -118,7 +141,7 @@ std::string reportsOf(const Kind& kind, Random& random, std::FILE* dump) {
     if (i % 4 == 1) p[3] = p[0];
     if (i % 4 == 2) p[3] = p[0], p[4] = p[1];
     const Intersection answer = findIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
-    if (dump != nullptr) dumpLine(dump, p, reportText(answer));
+    if (dump != nullptr) dumpLine(dump, kind, p, reportText(answer));
     all += reportText(answer);
     for (const auto& [from, to] : outlineEdges(answer)) {
       all += std::to_string(from) + std::to_string(to) + ' ';
