@@ -9,8 +9,10 @@
 
 // Asks for the corners of both triangles on standard output and reads the
 // eighteen coordinates from standard input, each with "%f". A read that finds
-// no number leaves its coordinate (and every later one) at 0 and says once,
-// on standard error, where and why reading stopped.
+// no number, a number that is not finite or larger than kLargestCoordinate in
+// size (refused: it becomes 0), or a decimal comma after a number stops
+// reading: the later coordinates stay 0, and standard error says once where
+// and why.
 //
 //   readTriangles(a1, b1, c1, a2, b2, c2);
 void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point& c2);
@@ -25,6 +27,12 @@ void addAxes(Point origin);
 
 // Adds the edges a-b, a-c, b-c of one triangle in the given colour.
 void addTriangleEdges(Point a, Point b, Point c, ColorIndex color);
+
+// The largest coordinate, in size, that the program takes. Far beyond
+// classroom numbers, and small enough that every product in the computation
+// stays finite and float coordinates (spacing 0.0625 at a million) stay well
+// inside the tolerance (10 at a million).
+inline constexpr float kLargestCoordinate = 1000000.0f;
 
 inline constexpr ColorIndex kAxisColor = 9;
 inline constexpr ColorIndex kFirstTriangleColor = 2;

@@ -1,4 +1,6 @@
 // The console dialogue and the shapes that every program starts with.
+#include <cmath>
+#include <cstdarg>
 #include <cstdio>
 
 #include "app.h"
@@ -18,30 +20,67 @@ struct Console {
   bool failed = false;
 };
 
-// Reads one coordinate after its prompt. Reading stops for good at the first
-// failure (the offending characters stay in the input, or the input is over),
-// so only the first failure is worth telling the user about.
-void readCoordinate(const Coordinate& coordinate, Console& console) {
-  std::fprintf(console.output, "%s", coordinate.prompt);
-  const int read = std::fscanf(console.input, "%f", coordinate.value);
-  if (read == 1 || console.failed) return;
+// Tells the user once why reading stops here; the prompts so far reach the
+// screen first.
+__attribute__((format(printf, 2, 3))) void complain(Console& console, const char* format, ...) {
   console.failed = true;
   std::fflush(console.output);
-  if (read == EOF) {
-    std::fprintf(console.errors,
-                 "Greska: ulaz je zavrsen kod koordinate %.4s; ona i sve sledece koordinate "
-                 "ostaju 0.\n",
-                 coordinate.prompt);
-  } else {
-    // A decimal comma is the usual slip: "3,5" reads as 3 and stops at ','.
-    const int next = std::fgetc(console.input);
-    if (next != EOF) std::ungetc(next, console.input);
-    std::fprintf(console.errors,
-                 "Greska: kod koordinate %.4s uneti tekst nije broj%s; ona i sve sledece "
-                 "koordinate ostaju 0.\n",
-                 coordinate.prompt,
-                 next == ',' ? " (decimale se odvajaju tackom, ne zarezom)" : "");
+  std::va_list arguments;
+  va_start(arguments, format);
+  std::vfprintf(console.errors, format, arguments);
+  va_end(arguments);
+}
+
+// Reads one coordinate after its prompt. Reading stops for good at the first
+// failure (the offending characters stay in the input, or the input is over),
+// so only the first failure is worth telling the user about; the later
+// prompts still appear, and their coordinates stay 0.
+void readCoordinate(const Coordinate& coordinate, Console& console) {
+  std::fprintf(console.output, "%s", coordinate.prompt);
+  if (console.failed) return;
+  const int read = std::fscanf(console.input, "%f", coordinate.value);
+  if (read == 1) {
+    const float value = *coordinate.value;
+    if (std::isfinite(value) && std::fabs(value) <= kLargestCoordinate) {
+      // A decimal comma is the usual slip: "3,5" reads as 3 and stops at ','.
+      const int next = std::fgetc(console.input);
+      if (next != EOF) std::ungetc(next, console.input);
+      if (next != ',') return;
+      complain(console,
+               "Greska: kod %.4s procitano je %g; decimale se odvajaju tackom, ne zarezom. Sve "
+               "sledece koordinate ostaju 0.\n",
+               coordinate.prompt, static_cast<double>(value));
+      return;
+    }
+    // Numbers the computation cannot work with are refused like text.
+    *coordinate.value = 0.0f;
+    if (!std::isfinite(value)) {
+      complain(console,
+               "Greska: kod koordinate %.4s procitano je %.8g, sto nije konacan broj; ona i sve "
+               "sledece koordinate ostaju 0.\n",
+               coordinate.prompt, static_cast<double>(value));
+    } else {
+      complain(console,
+               "Greska: kod koordinate %.4s broj %.8g je po apsolutnoj vrednosti veci od %.0f; "
+               "ona i sve sledece koordinate ostaju 0.\n",
+               coordinate.prompt, static_cast<double>(value),
+               static_cast<double>(kLargestCoordinate));
+    }
+    return;
   }
+  if (read == EOF) {
+    complain(console,
+             "Greska: ulaz je zavrsen kod koordinate %.4s; ona i sve sledece koordinate "
+             "ostaju 0.\n",
+             coordinate.prompt);
+    return;
+  }
+  const int next = std::fgetc(console.input);
+  if (next != EOF) std::ungetc(next, console.input);
+  complain(console,
+           "Greska: kod koordinate %.4s uneti tekst nije broj%s; ona i sve sledece "
+           "koordinate ostaju 0.\n",
+           coordinate.prompt, next == ',' ? " (decimale se odvajaju tackom, ne zarezom)" : "");
 }
 
 void readTriangle(const char* heading, const Coordinate (&coordinates)[9], Console& console) {

@@ -32,7 +32,11 @@ int main(int argc, char** argv) {
   addTriangleEdges(a1, b1, c1, kFirstTriangleColor);
   addTriangleEdges(a2, b2, c2, kSecondTriangleColor);
 
-  // 6. The intersection: one message on the console, the shape in the scene.
+  // 6. The intersection: one message on the console, the shape in the scene;
+  //    a triangle that is a point or a segment is named first on standard
+  //    error.
+  std::fflush(stdout);
+  std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2).c_str(), stderr);
   intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S);
 
   // 7. The window; its event loop does not come back. Everything printed so

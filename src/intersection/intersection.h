@@ -82,6 +82,15 @@ std::vector<std::pair<int, int>> outlineEdges(const Intersection& answer);
 // intersection to the scene in colour 0.
 void report(const Intersection& answer);
 
+// What the user is told on standard error before the report when a triangle
+// is not a proper one: for each such triangle one line saying that its
+// corners coincide or lie on one line, and the point or the segment it was
+// taken as. Empty for two proper triangles.
+//
+//   std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2).c_str(), stderr);
+std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                       const Point& b2, const Point& c2);
+
 // The report's entries by kind; each prints one message and adds its shape.
 void reportNone();
 void reportPoint(PointStyle style, Point M);

@@ -212,6 +212,29 @@ void report(const Intersection& answer) {
   addShapes(answer);
 }
 
+std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                       const Point& b2, const Point& c2) {
+  const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
+  std::string notes;
+  const char* const which[2] = {"prvi", "drugi"};
+  const Shape shapes[2] = {shapeOf(a1, b1, c1, tolerance), shapeOf(a2, b2, c2, tolerance)};
+  for (int i = 0; i < 2; ++i) {
+    const Point &p = shapes[i].ends[0], &q = shapes[i].ends[1];
+    if (shapes[i].corners == 1) {
+      notes += format(
+          "Napomena: %s trougao nije pravi trougao (sva tri temena su ista tacka), pa je uzet kao "
+          "tacka (%f, %f, %f).\n",
+          which[i], X(p), Y(p), Z(p));
+    } else if (shapes[i].corners == 2) {
+      notes += format(
+          "Napomena: %s trougao nije pravi trougao (temena leze na jednoj pravoj), pa je uzet kao "
+          "duz od (%f, %f, %f) do (%f, %f, %f).\n",
+          which[i], X(p), Y(p), Z(p), X(q), Y(q), Z(q));
+    }
+  }
+  return notes;
+}
+
 void reportNone() {
   report(Intersection{});
 }
