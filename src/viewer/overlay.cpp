@@ -153,14 +153,15 @@ void drawGroups(const std::vector<Group>& groups, const GLint viewport[4]) {
   }
 }
 
-// A white box with a black frame and the help's lines, in the middle.
+// A white box with a black frame and the help's lines, in the top left
+// corner, where the first view leaves room.
 void drawHelp(const GLint viewport[4]) {
   constexpr int kLine = kTextHeight + 6, kPadding = 12;
   int width = 0;
   for (const char* line : kHelp) width = std::max(width, textWidth(line));
   const int lines = static_cast<int>(std::size(kHelp));
   const int boxWidth = width + 2 * kPadding, boxHeight = lines * kLine + 2 * kPadding;
-  const int left = (viewport[2] - boxWidth) / 2, bottom = (viewport[3] - boxHeight) / 2;
+  const int left = kGap, bottom = viewport[3] - kGap - boxHeight;
   glColor3f(1.0f, 1.0f, 1.0f);
   glRecti(left, bottom, left + boxWidth, bottom + boxHeight);
   setColor(kTextColor);
