@@ -198,6 +198,15 @@ bool canOpenDisplay(const char* name) {
   return true;
 }
 
+// The mouse callback as GLUT calls it. Shift matters only where a right
+// press starts a turn in space; GLUT knows the modifiers only inside an
+// input callback.
+void mouseWithShift(int button, int state, int x, int y) {
+  const bool shift = state == GLUT_DOWN && button == GLUT_RIGHT_BUTTON &&
+                     (glutGetModifiers() & GLUT_ACTIVE_SHIFT) != 0;
+  mouse(button, state, x, y, shift);
+}
+
 void vertex(Point point) {
   glVertex3f(point.x, point.y, point.z);
 }
@@ -259,7 +268,7 @@ void setUpViewer(int* argc, char** argv) {
   // No idle callback: the picture changes only with these events, so it is
   // drawn only after them and when the window is exposed.
   glutDisplayFunc(display);
-  glutMouseFunc(mouse);
+  glutMouseFunc(mouseWithShift);
   glutMotionFunc(motion);
   glutReshapeFunc(reshape);
   glutKeyboardFunc(keyboard);
@@ -316,15 +325,7 @@ void reshape(int width, int height) {
   loadFirstView();
 }
 
-void mouse(int button, int state, int x, int y) {
-  // Shift matters only where a right press starts a turn in space; GLUT
-  // knows the modifiers only inside an input callback.
-  const bool shift = state == GLUT_DOWN && button == GLUT_RIGHT_BUTTON &&
-                     (glutGetModifiers() & GLUT_ACTIVE_SHIFT) != 0;
-  mouseButton(button, state, x, y, shift);
-}
-
-void mouseButton(int button, int state, int x, int y, bool shift) {
+void mouse(int button, int state, int x, int y, bool shift) {
   if (state == GLUT_UP) {
     // Any release ends every drag, even with another button still held.
     leftDown = middleDown = rightDown = turnInSpace = false;

@@ -55,13 +55,12 @@ void placeCamera();
 // The GLUT callbacks.
 void display();
 void reshape(int width, int height);
-void mouse(int button, int state, int x, int y);  // state: 0 pressed, 1 released
+// state: 0 pressed, 1 released; shift: Shift was held (GLUT's callback asks
+// GLUT for it).
+void mouse(int button, int state, int x, int y, bool shift = false);
 void motion(int x, int y);
 void keyboard(unsigned char key, int x, int y);
 void special(int key, int x, int y);  // arrows and Home
-
-// The mouse callback with the Shift key given rather than asked of GLUT.
-void mouseButton(int button, int state, int x, int y, bool shift = false);
 
 // One shape of the scene each.
 void drawSegment(Segment segment);

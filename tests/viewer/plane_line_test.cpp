@@ -78,16 +78,4 @@ INSTANTIATE_TEST_SUITE_P(
                            false}),
     [](const ::testing::TestParamInfo<Pair>& info) { return std::string(info.param.name); });
 
-TEST(PlaneLineThrough, ThePointNearestTheMiddleOfTheCorners) {
-  // Floor z = 0 and wall x = 2 meet along x = 2, z = 0; the corners' middle
-  // has y = 8 / 6.
-  const auto line =
-      planesMeetingLine({0, 0, 0}, {4, 0, 0}, {0, 4, 0}, {2, 0, -1}, {2, 4, -1}, {2, 0, 3}, 100.0f);
-  ASSERT_TRUE(line.has_value());
-  EXPECT_NEAR(line->point.x, 2.0f, 1e-6);
-  EXPECT_NEAR(line->point.y, 8.0f / 6.0f, 1e-6);
-  EXPECT_NEAR(line->point.z, 0.0f, 1e-6);
-  EXPECT_NEAR(std::fabs(line->direction.y), 1.0f, 1e-6);
-}
-
 }  // namespace
