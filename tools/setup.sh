@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri
+  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils

@@ -5,6 +5,7 @@
 
 #include "app.h"
 #include "intersection.h"
+#include "scene.h"
 #include "viewer.h"
 
 #ifndef TRIKROS_FIXED_CASE
@@ -16,8 +17,11 @@ int main(int argc, char** argv) {
   Point a1, b1, c1, a2, b2, c2;
   Point M, N, P, Q, R, S;
 
-  // 2. The coordinate axes.
+  // 2. The coordinate axes, named at the ends that addAxes draws.
   addAxes(Point{});
+  addLabel(Point{10.0f, 0.0f, 0.0f}, "x", kAxisColor);
+  addLabel(Point{0.0f, 10.0f, 0.0f}, "y", kAxisColor);
+  addLabel(Point{0.0f, 0.0f, 20.0f}, "z", kAxisColor);
 
   // 3. The two triangles.
   if constexpr (TRIKROS_FIXED_CASE == 0) {
@@ -28,9 +32,16 @@ int main(int argc, char** argv) {
     a2 = pair[3], b2 = pair[4], c2 = pair[5];
   }
 
-  // 4.-5. Their edges: the first triangle in blue, the second in magenta.
+  // 4.-5. Their edges and corner names: the first triangle in blue, the
+  //      second in magenta.
   addTriangleEdges(a1, b1, c1, kFirstTriangleColor);
   addTriangleEdges(a2, b2, c2, kSecondTriangleColor);
+  addLabel(a1, "a1", kFirstTriangleColor);
+  addLabel(b1, "b1", kFirstTriangleColor);
+  addLabel(c1, "c1", kFirstTriangleColor);
+  addLabel(a2, "a2", kSecondTriangleColor);
+  addLabel(b2, "b2", kSecondTriangleColor);
+  addLabel(c2, "c2", kSecondTriangleColor);
 
   // 6. The intersection: one message on the console, the shape in the scene;
   //    a triangle that is a point or a segment is named first on standard
@@ -39,7 +50,13 @@ int main(int argc, char** argv) {
   std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2).c_str(), stderr);
   intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S);
 
-  // 7. The window; its event loop does not come back. Everything printed so
+  // 7. The line where the two planes meet, long enough to cross the scene;
+  //    the window shows it on request.
+  if (const auto line = planesMeetingLine(a1, b1, c1, a2, b2, c2, sceneSize())) {
+    addLine(*line, kLightGrey);
+  }
+
+  // 8. The window; its event loop does not come back. Everything printed so
   //    far must reach a pipe or a file before it starts.
   std::fflush(stdout);
   startViewer(argc, argv);

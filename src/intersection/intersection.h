@@ -7,11 +7,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "geometry.h"
+#include "scene.h"
 
 // Which point message the report prints.
 enum class PointStyle {
@@ -66,6 +68,16 @@ int intersectTriangles(Point a1, Point b1, Point c1, Point a2, Point b2, Point c
 //   int count = coplanarIntersection(M, N, P, Q, R, S, a1, b1, c1, a2, b2, c2);
 int coplanarIntersection(Point& M, Point& N, Point& P, Point& Q, Point& R, Point& S, Point a1,
                          Point b1, Point c1, Point a2, Point b2, Point c2);
+
+// The line where the planes of the two triangles meet, worked out in double:
+// through its point nearest the middle of the six corners, with a direction
+// halfLength / 100 long (a Line is drawn a hundred directions each way).
+// Nothing when the corners of either triangle are collinear or coincide, or
+// the planes are parallel or the same.
+//
+//   auto line = planesMeetingLine(a1, b1, c1, a2, b2, c2, sceneSize());
+std::optional<Line> planesMeetingLine(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2,
+                                      float halfLength);
 
 // ---- The report -----------------------------------------------------------
 

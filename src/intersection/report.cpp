@@ -163,8 +163,14 @@ std::vector<int> boundaryOrder(int count, const std::array<Point, kMaxCorners>& 
   return order;
 }
 
+// The corners' names in the picture, as the message prints them.
+constexpr const char* kCornerNames[kMaxCorners] = {"M", "N", "P", "Q", "R", "S"};
+
 void addShapes(const Intersection& answer) {
   const auto& c = answer.corners;
+  for (int i = 0; i < std::min(answer.count, kMaxCorners); ++i) {
+    addLabel(c[static_cast<std::size_t>(i)], kCornerNames[i], kIntersectionColor);
+  }
   if (answer.count == 1) addPoint(c[0], kIntersectionColor);
   if (answer.count == 2) addSegment(Segment(c[0], c[1]), kIntersectionColor);
   if (answer.count < 3) return;

@@ -1,20 +1,28 @@
 #include "scene.h"
 
 #include <array>
+#include <cmath>
+#include <utility>
 
 Scene scene;
 
 namespace {
 
-// Strict tests: equal values and NaN coordinates change nothing.
-void widenBounds(Point q) {
-  if (scene.minPoint.x > q.x) scene.minPoint.x = q.x;
-  if (scene.minPoint.y > q.y) scene.minPoint.y = q.y;
-  if (scene.maxPoint.x < q.x) scene.maxPoint.x = q.x;
-  if (scene.maxPoint.y < q.y) scene.maxPoint.y = q.y;
+// NaN and infinite coordinates change nothing: the camera could frame no box
+// that holds them.
+void widen(float value, float& low, float& high) {
+  if (!std::isfinite(value)) return;
+  if (low > value) low = value;
+  if (high < value) high = value;
 }
 
-constexpr std::array<Rgb, 10> kColorTable = {{
+void widenBounds(Point q) {
+  widen(q.x, scene.minPoint.x, scene.maxPoint.x);
+  widen(q.y, scene.minPoint.y, scene.maxPoint.y);
+  widen(q.z, scene.minPoint.z, scene.maxPoint.z);
+}
+
+constexpr std::array<Rgb, 11> kColorTable = {{
     {1.0f, 0.0f, 0.0f},  // 0 red: the intersection
     {0.0f, 1.0f, 0.0f},  // 1 green
     {0.0f, 0.0f, 1.0f},  // 2 blue: the first triangle
@@ -25,6 +33,7 @@ constexpr std::array<Rgb, 10> kColorTable = {{
     {0.5f, 0.0f, 0.5f},  // 7 purple
     {1.0f, 1.0f, 1.0f},  // 8 white
     {0.0f, 0.0f, 0.0f},  // 9 black: the axes
+    {0.6f, 0.6f, 0.6f},  // 10 light grey: the line where the planes meet
 }};
 
 }  // namespace
@@ -40,6 +49,25 @@ void addSegment(Segment segment, ColorIndex color) {
   scene.segments.push_back(segment);
   widenBounds(segment.first);
   widenBounds(segment.second);
+}
+
+void addLine(Line line, ColorIndex color) {
+  line.color = color;
+  scene.lines.push_back(line);
+}
+
+void addLabel(Point point, std::string text, ColorIndex color) {
+  scene.labels.push_back(Label{point, std::move(text), color});
+}
+
+float sceneSize() {
+  const Point& low = scene.minPoint;
+  const Point& high = scene.maxPoint;
+  if (!(low.x <= high.x)) return 0.0f;
+  const double dx = static_cast<double>(high.x) - low.x;
+  const double dy = static_cast<double>(high.y) - low.y;
+  const double dz = static_cast<double>(high.z) - low.z;
+  return static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz));
 }
 
 std::optional<Rgb> colorOf(ColorIndex color) {

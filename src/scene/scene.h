@@ -1,11 +1,13 @@
-// The scene: the program-wide lists of coloured shapes that the viewer draws,
-// the bounds of what has been added, and the colour table.
+// The scene: the program-wide lists of coloured shapes and names that the
+// viewer draws, the bounds of what has been added, and the colour table.
 //
 // Everything is added during start-up and only read once the window opens.
 #pragma once
 
+#include <limits>
 #include <list>
 #include <optional>
+#include <string>
 
 #include "geometry.h"
 
@@ -34,15 +36,25 @@ struct Circle {
   ColorIndex color = kDefaultColor;
 };
 
+// A short name written beside a point of the picture, such as "a1" or "M".
+struct Label {
+  Point point;
+  std::string text;
+  ColorIndex color = kDefaultColor;
+};
+
+inline constexpr float kNoBound = std::numeric_limits<float>::infinity();
+
 struct Scene {
   std::list<Point> points;
   std::list<Segment> segments;
-  std::list<Line> lines;      // nothing adds to it; the viewer can draw it
-  std::list<Circle> circles;  // likewise
-  // The bounds start as a box that any added point widens; only x and y are
-  // ever read or changed.
-  Point minPoint{1024.0f, 700.0f, 0.0f, kDefaultColor};
-  Point maxPoint{0.0f, 0.0f, 0.0f, kDefaultColor};
+  std::list<Line> lines;      // the line where the triangles' planes meet
+  std::list<Circle> circles;  // nothing adds to it; the viewer can draw it
+  std::list<Label> labels;
+  // The box around every point and segment end added, in x, y and z. It
+  // starts empty (lower above upper) and widens with each finite coordinate.
+  Point minPoint{kNoBound, kNoBound, kNoBound, kDefaultColor};
+  Point maxPoint{-kNoBound, -kNoBound, -kNoBound, kDefaultColor};
 };
 
 // The one scene of the program.
@@ -60,11 +72,28 @@ void addPoint(Point point, ColorIndex color);
 //   addSegment(Segment(a1, b1), 2);
 void addSegment(Segment segment, ColorIndex color);
 
+// Stores the line with the given colour. Lines leave the bounds alone: they
+// are drawn long enough to cross the whole scene.
+//
+//   addLine(line, kLightGrey);
+void addLine(Line line, ColorIndex color);
+
+// Stores a name to write beside the point, in the given colour. The bounds
+// are left alone: labels go on points already in the scene.
+//
+//   addLabel(a1, "a1", 2);
+void addLabel(Point point, std::string text, ColorIndex color);
+
+// The length of the bounds' diagonal, 0 while they are empty.
+float sceneSize();
+
 struct Rgb {
   float red;
   float green;
   float blue;
 };
 
-// The drawing colour of an index 0 to 9; nothing for any other index.
+inline constexpr ColorIndex kLightGrey = 10;
+
+// The drawing colour of an index 0 to 10; nothing for any other index.
 std::optional<Rgb> colorOf(ColorIndex color);

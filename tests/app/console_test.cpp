@@ -1,6 +1,8 @@
 // The built programs run end to end on the console: prompts, the one report
 // and the complaint about bad input, byte for byte. No display is given, so
 // the window cannot open; everything checked here is printed before it.
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -14,6 +16,7 @@ namespace {
 struct ProgramOutput {
   std::string out;
   std::string err;
+  int status;
 };
 
 std::string slurp(const std::string& path) {
@@ -29,9 +32,10 @@ ProgramOutput runProgram(const std::string& program, const std::string& input) {
   std::ofstream(base + ".in", std::ios::binary) << input;
   const std::string command = "env -u DISPLAY '" + std::string(TRIKROS_BIN_DIR) + "/" + program +
                               "' < '" + base + ".in' > '" + base + ".out' 2> '" + base + ".err'";
+  // Without a display the programs end after the report.
   const int status = std::system(command.c_str());
-  (void)status;  // without a display the window toolkit gives up after the report
-  ProgramOutput run{slurp(base + ".out"), slurp(base + ".err")};
+  ProgramOutput run{slurp(base + ".out"), slurp(base + ".err"),
+                    WIFEXITED(status) ? WEXITSTATUS(status) : -1};
   for (const char* suffix : {".in", ".out", ".err"}) std::remove((base + suffix).c_str());
   return run;
 }
@@ -81,6 +85,16 @@ TEST(Console, ADecimalCommaIsNamed) {
                           0),
             0u)
       << run.err;
+}
+
+TEST(Console, WithoutADisplayTheReportThenOneLineAndStatusOne) {
+  const ProgramOutput run = runProgram("trikros-case02", "");
+  EXPECT_EQ(run.out, "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n");
+  EXPECT_EQ(run.err,
+            "Prozor sa slikom ne moze da se otvori: nema ekrana (promenljiva DISPLAY nije "
+            "postavljena). Izvestaj iznad je potpun; sliku prozora i bez ekrana daje "
+            "tools/snapshot, npr. tools/snapshot " TRIKROS_BIN_DIR "/trikros-case02 slika.png\n");
+  EXPECT_EQ(run.status, 1);
 }
 
 // Each fixed pair typed in gives what its own program prints without a prompt.

@@ -14,36 +14,39 @@ class SceneTest : public ::testing::Test {
   void SetUp() override { scene = Scene{}; }
 };
 
-void expectBounds(float minX, float minY, float maxX, float maxY) {
-  EXPECT_EQ(scene.minPoint.x, minX);
-  EXPECT_EQ(scene.minPoint.y, minY);
-  EXPECT_EQ(scene.maxPoint.x, maxX);
-  EXPECT_EQ(scene.maxPoint.y, maxY);
+void expectBounds(Point low, Point high) {
+  EXPECT_AT(scene.minPoint, low.x, low.y, low.z);
+  EXPECT_AT(scene.maxPoint, high.x, high.y, high.z);
 }
 
-TEST_F(SceneTest, AxesSetTheBoundsInXAndYOnly) {
+TEST_F(SceneTest, AxesSetTheBoundsInXYAndZ) {
   addAxes(Point{});
-  expectBounds(0, 0, 10, 10);  // the z axis end (0, 0, 20) changes nothing
+  expectBounds(pt(0, 0, 0), pt(10, 10, 20));
   ASSERT_EQ(scene.segments.size(), 3u);
   for (const Segment& axis : scene.segments) EXPECT_EQ(axis.color, 9);
-  EXPECT_AT(scene.segments.back().second, 0, 0, 20);
 
   addSegment(Segment(pt(-2, 3, 7), pt(4, 12, -1)), 1);
-  expectBounds(-2, 0, 10, 12);
+  expectBounds(pt(-2, 0, -1), pt(10, 12, 20));
+  EXPECT_FLOAT_EQ(sceneSize(), std::sqrt(12.0f * 12 + 12 * 12 + 21 * 21));
 }
 
-TEST_F(SceneTest, StartBoundsTakePartLikeAnyPoint) {
-  addPoint(pt(2000, 900, 0), 0);
-  expectBounds(1024, 700, 2000, 900);
-  EXPECT_EQ(scene.minPoint.z, 0.0f);
-  EXPECT_EQ(scene.maxPoint.z, 0.0f);
+TEST_F(SceneTest, BoundsStartEmptyAndHoldOnlyWhatWasAdded) {
+  EXPECT_EQ(sceneSize(), 0.0f);
+  addPoint(pt(2000, 900, 5), 0);
+  expectBounds(pt(2000, 900, 5), pt(2000, 900, 5));
+  EXPECT_EQ(sceneSize(), 0.0f);
+  addPoint(pt(2003, 904, 5), 0);
+  EXPECT_EQ(sceneSize(), 5.0f);
 }
 
-TEST_F(SceneTest, NotANumberLeavesTheBoundsAlone) {
+TEST_F(SceneTest, NotANumberAndInfinityLeaveTheBoundsAlone) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
-  addPoint(pt(nan, nan, 0), 0);
-  expectBounds(1024, 700, 0, 0);
-  EXPECT_EQ(scene.points.size(), 1u);
+  const float inf = std::numeric_limits<float>::infinity();
+  addPoint(pt(1, 2, 3), 0);
+  addPoint(pt(nan, inf, -inf), 0);
+  addSegment(Segment(pt(-inf, nan, 4), pt(inf, 1, nan)), 0);
+  expectBounds(pt(1, 1, 3), pt(1, 2, 4));
+  EXPECT_EQ(scene.points.size(), 2u);
 }
 
 TEST_F(SceneTest, TheColourArgumentReplacesTheRecordsOwn) {
@@ -79,8 +82,9 @@ TEST_F(SceneTest, StartUpShapesInOrderAndColour) {
   EXPECT_TRUE(scene.circles.empty());
 }
 
-TEST(ColorTable, IndicesZeroToNineOnly) {
-  EXPECT_FALSE(colorOf(10).has_value());
+TEST(ColorTable, IndicesZeroToTenOnly) {
+  EXPECT_FALSE(colorOf(11).has_value());
+  EXPECT_EQ(colorOf(kLightGrey)->green, 0.6f);
   EXPECT_FALSE(colorOf(-1).has_value());
   const Rgb red = *colorOf(0), orange = *colorOf(4), black = *colorOf(9);
   EXPECT_EQ(red.red, 1.0f);

@@ -341,10 +341,9 @@ bool headerNumber(const std::string& data, std::size_t& at, int& value) {
   return true;
 }
 
-}  // namespace
-
-Image screenshot(unsigned long window) {
-  const Exit taken = run({"import", "-window", std::to_string(window), "-depth", "8", "ppm:-"});
+// The picture that an ImageMagick command wrote to its standard output as
+// an 8-bit PPM.
+Image fromPpm(const Exit& taken) {
   Image image;
   const std::string& data = taken.output;
   if (!taken.exited || taken.code != 0 || data.compare(0, 2, "P6") != 0) return image;
@@ -366,6 +365,16 @@ Image screenshot(unsigned long window) {
                        static_cast<std::uint8_t>(data[at + 3 * i + 2])};
   }
   return image;
+}
+
+}  // namespace
+
+Image screenshot(unsigned long window) {
+  return fromPpm(run({"import", "-window", std::to_string(window), "-depth", "8", "ppm:-"}));
+}
+
+Image pictureFile(const std::string& path) {
+  return fromPpm(run({"convert", path, "-depth", "8", "ppm:-"}));
 }
 
 }  // namespace xharness

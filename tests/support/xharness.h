@@ -129,4 +129,8 @@ struct Image {
 // that fails.
 Image screenshot(unsigned long window);
 
+// A picture file (PNG or any other that ImageMagick reads); an empty image
+// if that fails.
+Image pictureFile(const std::string& path);
+
 }  // namespace xharness

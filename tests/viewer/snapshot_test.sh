@@ -31,7 +31,10 @@ printf '4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5\n' |
 check "piped input answers the prompts" grep -q 'c2.z = Presek zadatih trouglova je Tacka:' "$work/typed.txt"
 check "import options apply" test "$(identify -format '%wx%h' "$work/typed.png")" = 512x350
 
+TRIKROS_SNAPSHOT_KEYS="Up Right" timeout 30 "$snapshot" "$build/trikros-case10" "$work/turned.png" >/dev/null
+check "keys turn the picture" bash -c "! compare -metric AE '$work/case10.png' '$work/turned.png' null: 2>/dev/null"
+
 check "a missing program is refused" bash -c "! timeout 30 '$snapshot' '$build/no-such-program' '$work/x.png' 2>/dev/null"
 
-echo "$((8 - failures)) passed, $failures failed"
+echo "$((9 - failures)) passed, $failures failed"
 [[ $failures -eq 0 ]]

@@ -35,33 +35,37 @@ void countingDisplay() {
   display();
 }
 
-// One X server and one window for the whole test program: GLUT can be
-// initialised only once per process.
+// Opens the window and handles its first events (map, size, expose), so
+// that none of them arrives in the middle of a test.
+void openWindow() {
+  static char name[] = "viewer_gl_test";
+  static char* argv[] = {name, nullptr};
+  int argc = 1;
+  scene = Scene{};
+  addAxes(Point{});
+  displayCount = 0;
+  setUpViewer(&argc, argv);
+  glutDisplayFunc(countingDisplay);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (displayCount == 0 && std::chrono::steady_clock::now() < deadline) {
+    glutPostRedisplay();
+    glutMainLoopEvent();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  for (int i = 0; i < 20; ++i) {
+    glutMainLoopEvent();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  ASSERT_GT(displayCount, 0) << "the window was never shown";
+}
+
+// One X server and one window for the whole test program.
 class ViewerWindow : public ::testing::Environment {
  public:
   void SetUp() override {
     xharness::startWatchdog(kInnerTimeoutSeconds);
     server_ = std::make_unique<xharness::PrivateXServer>();
-    static char name[] = "viewer_gl_test";
-    static char* argv[] = {name, nullptr};
-    int argc = 1;
-    scene = Scene{};
-    addAxes(Point{});
-    setUpViewer(&argc, argv);
-    glutDisplayFunc(countingDisplay);
-    // Handle the window's first events (map, size, expose) now, so that
-    // none of them arrives in the middle of a test.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (displayCount == 0 && std::chrono::steady_clock::now() < deadline) {
-      glutPostRedisplay();
-      glutMainLoopEvent();
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    for (int i = 0; i < 20; ++i) {
-      glutMainLoopEvent();
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    ASSERT_GT(displayCount, 0) << "the window was never shown";
+    openWindow();
   }
   void TearDown() override {
     // GLUT lets go of the server before it stops. The libraries it unloads
@@ -156,7 +160,9 @@ class ViewerTest : public ::testing::Test {
     addAxes(Point{});
     placeCamera();
     reshape(1024, 700);
-    leftDown = middleDown = rightDown = false;
+    leftDown = middleDown = rightDown = turnInSpace = false;
+    labelsShown = true;
+    planeLineShown = helpShown = false;
     lastX = lastY = 0;
     pressPoint = Point{};
     glColor3f(0.25f, 0.5f, 0.75f);
@@ -167,94 +173,54 @@ class ViewerTest : public ::testing::Test {
 
 struct Bounds {
   const char* name;
-  float minX, minY, maxX, maxY;
-  float centerX, centerY, cameraDistance;
+  Point low, high;
 };
 
 void PrintTo(const Bounds& bounds, std::ostream* out) {
   *out << bounds.name;
 }
 
-class CameraFromBounds : public ViewerTest, public ::testing::WithParamInterface<Bounds> {};
+class FirstViewOfBounds : public ViewerTest, public ::testing::WithParamInterface<Bounds> {};
 
-TEST_P(CameraFromBounds, CentreAndDistanceAndMatrices) {
+// Every corner of the bounds' box lies inside the window with a margin, in
+// front of the near plane and before the far one, and the box fills most of
+// the window in width or height.
+TEST_P(FirstViewOfBounds, HoldsTheWholeBoxCentredOnItsMiddle) {
   const Bounds& b = GetParam();
-  scene.minPoint.x = b.minX;
-  scene.minPoint.y = b.minY;
-  scene.maxPoint.x = b.maxX;
-  scene.maxPoint.y = b.maxY;
+  scene.minPoint = b.low;
+  scene.maxPoint = b.high;
   placeCamera();
+  reshape(1024, 700);
+  EXPECT_EQ(centerX, static_cast<float>((double{b.low.x} + b.high.x) / 2));
+  EXPECT_EQ(centerY, static_cast<float>((double{b.low.y} + b.high.y) / 2));
+  expectNear(modelViewMatrix(), viewmath::translation(-centerX, -centerY, -cameraDistance));
 
-  EXPECT_EQ(centerX, b.centerX);
-  EXPECT_EQ(centerY, b.centerY);
-  EXPECT_EQ(cameraDistance, b.cameraDistance);
-
-  GLint mode = 0;
-  glGetIntegerv(GL_MATRIX_MODE, &mode);
-  EXPECT_EQ(mode, GL_MODELVIEW);
-  const Matrix moveToCamera = viewmath::translation(-b.centerX, -b.centerY, -b.cameraDistance);
-  expectNear(modelViewMatrix(), moveToCamera);
-  // Perspective at aspect 1 with the look-at, which here is the same move.
-  expectNear(projectionMatrix(), viewmath::perspective(30, 1, 1, 1000) * moveToCamera);
-  // The view centre lies straight ahead at the camera distance.
-  const viewmath::Vector centre =
-      projectionMatrix() * viewmath::Vector{{b.centerX, b.centerY, 0.0, 1.0}};
-  EXPECT_NEAR(centre[0], 0.0, 1e-6 * b.cameraDistance);
-  EXPECT_NEAR(centre[1], 0.0, 1e-6 * b.cameraDistance);
-  EXPECT_NEAR(centre[3], b.cameraDistance, 1e-4);
+  const Matrix view = projectionMatrix() * modelViewMatrix();
+  double largest = 0.0;
+  for (int corner = 0; corner < 8; ++corner) {
+    const double x = corner & 1 ? b.high.x : b.low.x, y = corner & 2 ? b.high.y : b.low.y,
+                 z = corner & 4 ? b.high.z : b.low.z;
+    const viewmath::Vector clip = view * viewmath::Vector{{x, y, z, 1.0}};
+    SCOPED_TRACE(::testing::Message() << "corner (" << x << ", " << y << ", " << z << ")");
+    ASSERT_GT(clip[3], 0.0);
+    EXPECT_LT(std::fabs(clip[0] / clip[3]), 0.9);
+    EXPECT_LT(std::fabs(clip[1] / clip[3]), 0.9);
+    EXPECT_LT(std::fabs(clip[2] / clip[3]), 1.0);  // between the near and far planes
+    largest = std::max({largest, std::fabs(clip[0] / clip[3]), std::fabs(clip[1] / clip[3])});
+  }
+  EXPECT_GT(largest, 0.8);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Viewer, CameraFromBounds,
-    ::testing::Values(Bounds{"AxesAlone", 0, 0, 10, 10, 5, 5, 10},
-                      // 5 x 11 = 55 is not greater than 60: the height decides.
-                      Bounds{"TallScene", -1, 0, 10, 60, 4.5f, 30, 60},
-                      // 55 > 50: the width decides.
-                      Bounds{"LessTallScene", -1, 0, 10, 50, 4.5f, 25, 11},
-                      // 5 W equal to H is not greater: the height decides.
-                      Bounds{"FiveTimesWidthEqualsHeight", 0, 0, 10, 50, 5, 25, 50},
-                      // W and H add the magnitude of the lower bound to the upper bound.
-                      Bounds{"NegativeLowerBounds", -20, -5, 10, 10, -5, 2.5f, 30},
-                      // The start values (1024, 700) and (0, 0) take part like added points:
-                      // one point (2000, 900) gives W = 2000 + 1024 and H = 900 + 700.
-                      Bounds{"OnePointFarOut", 1024, 700, 2000, 900, 1512, 800, 3024},
-                      // One point (0, 1000): W = 0, so H = 1000 + 700 decides.
-                      Bounds{"OnePointAbove", 0, 700, 0, 1000, 0, 850, 1700},
-                      // Nothing added: the start values themselves.
-                      Bounds{"StartValues", 1024, 700, 0, 0, 512, 350, 1024}),
+    Viewer, FirstViewOfBounds,
+    ::testing::Values(Bounds{"AxesAlone", {0, 0, 0}, {10, 10, 20}},
+                      Bounds{"NegativeLowerBounds", {-20, -5, -3}, {10, 10, 20}},
+                      Bounds{"MillionEveryWay", {-1e6f, -1e6f, -1e6f}, {1e6f, 1e6f, 1e6f}},
+                      Bounds{"DeepInZ", {0, 0, -1e6f}, {10, 10, 1e6f}},
+                      Bounds{"WideInX", {-1e6f, 0, 0}, {1e6f, 10, 20}},
+                      Bounds{"TallInY", {0, -1e6f, 0}, {10, 1e6f, 20}},
+                      Bounds{"AllFarOut", {9e5f, 9e5f, 9e5f}, {1e6f, 1e6f, 1e6f}}),
     [](const ::testing::TestParamInfo<Bounds>& info) { return std::string(info.param.name); });
-
-TEST_F(ViewerTest, AxesAddedByTheProgramGiveCentreFiveFiveAndDistanceTen) {
-  scene = Scene{};
-  addAxes(Point{});
-  placeCamera();
-  EXPECT_EQ(centerX, 5.0f);
-  EXPECT_EQ(centerY, 5.0f);
-  EXPECT_EQ(cameraDistance, 10.0f);
-}
-
-TEST_F(ViewerTest, FirstViewShowsThePlaneFromAboutX108To892AndY232To768) {
-  EXPECT_EQ(viewport().width, 1024);
-  EXPECT_EQ(viewport().height, 700);
-  const Matrix view = projectionMatrix() * modelViewMatrix();
-  // Half the visible width of the plane z = 0 at distance 10.
-  const double halfHeight = 10.0 * std::tan(15.0 * viewmath::kPi / 180.0);
-  const double halfWidth = halfHeight * (1024.0 / 700.0);
-  EXPECT_NEAR(5 - halfWidth, 1.08, 0.005);
-  EXPECT_NEAR(5 - halfHeight, 2.32, 0.005);
-
-  const auto lowerLeft =
-      viewmath::windowPosition(view, 5 - halfWidth, 5 - halfHeight, 0, 1024, 700);
-  EXPECT_NEAR(lowerLeft.x, 0.0, 1e-3);
-  EXPECT_NEAR(lowerLeft.y, 700.0, 1e-3);
-  const auto upperRight =
-      viewmath::windowPosition(view, 5 + halfWidth, 5 + halfHeight, 0, 1024, 700);
-  EXPECT_NEAR(upperRight.x, 1024.0, 1e-3);
-  EXPECT_NEAR(upperRight.y, 0.0, 1e-3);
-  const auto centre = viewmath::windowPosition(view, 5, 5, 0, 1024, 700);
-  EXPECT_NEAR(centre.x, 512.0, 1e-3);
-  EXPECT_NEAR(centre.y, 350.0, 1e-3);
-}
 
 // ---------------------------------------------------------------- reshape
 
@@ -278,8 +244,8 @@ TEST_F(ViewerTest, ReshapeLoadsThePlainPerspectiveForTheNewSize) {
   EXPECT_EQ(v.y, 0);
   EXPECT_EQ(v.width, 800);
   EXPECT_EQ(v.height, 600);
-  expectNear(projectionMatrix(), viewmath::perspective(30, 800.0f / 600.0f, 1, 1000));
-  expectNear(modelViewMatrix(), viewmath::translation(-5, -5, -10));
+  expectNear(projectionMatrix(), viewmath::perspective(30, 800.0f / 600.0f, nearPlane, farPlane));
+  expectNear(modelViewMatrix(), viewmath::translation(-5, -5, -cameraDistance));
 }
 
 TEST_F(ViewerTest, ReshapeTakesHeightZeroAsOne) {
@@ -287,7 +253,7 @@ TEST_F(ViewerTest, ReshapeTakesHeightZeroAsOne) {
   EXPECT_EQ(viewport().width, 640);
   EXPECT_EQ(viewport().height, 1);
   const Matrix projection = projectionMatrix();
-  expectNear(projection, viewmath::perspective(30, 640, 1, 1000));
+  expectNear(projection, viewmath::perspective(30, 640, nearPlane, farPlane));
   for (double element : projection.elements) EXPECT_TRUE(std::isfinite(element));
 }
 
@@ -302,8 +268,7 @@ TEST_F(ViewerTest, PressRecordsPositionAndThePointOnTheNearPlane) {
   EXPECT_NEAR(pressPoint.y, expected.y, 1e-5);
   EXPECT_NEAR(pressPoint.z, expected.z, 1e-5);
   EXPECT_EQ(pressPoint.color, 9);
-  // The near plane lies 1 in front of the camera at z = 10.
-  EXPECT_NEAR(pressPoint.z, 9.0, 1e-4);
+  EXPECT_NEAR(pressPoint.z, cameraDistance - nearPlane, 1e-4);
   EXPECT_TRUE(leftDown);
   EXPECT_FALSE(middleDown);
   EXPECT_FALSE(rightDown);
@@ -512,6 +477,95 @@ TEST_F(ViewerTest, DragsAccumulateUntilTheNextReshape) {
   expectNear(projectionMatrix(), before);
 }
 
+// ---------------------------------------------------------------- keys
+
+// A key, or a Shift + right drag from (500, 300) by (dx, dy), and what it
+// does to a point of the scene seen from the camera (x right, y up, z
+// towards the viewer).
+struct Turn3d {
+  const char* name;
+  int special;        // an arrow, or 0
+  unsigned char key;  // a letter key, or 0
+  int dx, dy;
+  double probe[3];  // the point, from the view centre (5, 5, 0)
+  int coordinate;   // which of its coordinates changes
+  double change;    // and by how much
+};
+
+void PrintTo(const Turn3d& turn, std::ostream* out) {
+  *out << turn.name;
+}
+
+const double kFiveDegrees = 5 * std::sin(5 * viewmath::kPi / 180);
+const double kFiftyPixels = 5 * std::sin(kFiftyPixelTurn * viewmath::kPi / 180);
+
+class KeyOrShiftDrag : public ViewerTest, public ::testing::WithParamInterface<Turn3d> {};
+
+TEST_P(KeyOrShiftDrag, TurnsOrZoomsAboutTheViewCentre) {
+  const Turn3d& t = GetParam();
+  const auto seen = [&t] {  // the plain perspective taken off
+    const Matrix plain = viewmath::perspective(30, viewAspect, nearPlane, farPlane);
+    return viewmath::inverse(plain) * projectionMatrix() * modelViewMatrix() *
+           viewmath::Vector{{5 + t.probe[0], 5 + t.probe[1], t.probe[2], 1}};
+  };
+  const viewmath::Vector before = seen();
+  EXPECT_EQ(redisplaysCausedBy([] {
+              const Turn3d& t = KeyOrShiftDrag::GetParam();
+              if (t.special != 0) special(t.special, 0, 0);
+              if (t.key != 0) keyboard(t.key, 0, 0);
+              if (t.special == 0 && t.key == 0) {
+                mouse(kRight, kPressed, 500, 300, true);
+                motion(500 + t.dx, 300 + t.dy);
+              }
+            }),
+            1);
+  const viewmath::Vector after = seen();
+  EXPECT_NEAR(after[t.coordinate] / after[3] - before[t.coordinate] / before[3], t.change, 1e-3);
+  // The view centre stays where it was.
+  const viewmath::Vector centre =
+      projectionMatrix() * modelViewMatrix() * viewmath::Vector{{5, 5, 0, 1}};
+  EXPECT_NEAR(centre[0] / centre[3], 0.0, 1e-6);
+  EXPECT_NEAR(centre[1] / centre[3], 0.0, 1e-6);
+}
+
+// Up: the top turns away. Right: the front turns to the right.
+INSTANTIATE_TEST_SUITE_P(
+    Viewer, KeyOrShiftDrag,
+    ::testing::Values(Turn3d{"Up", GLUT_KEY_UP, 0, 0, 0, {0, 5, 0}, 2, -kFiveDegrees},
+                      Turn3d{"Down", GLUT_KEY_DOWN, 0, 0, 0, {0, 5, 0}, 2, kFiveDegrees},
+                      Turn3d{"Right", GLUT_KEY_RIGHT, 0, 0, 0, {0, 0, 5}, 0, kFiveDegrees},
+                      Turn3d{"Left", GLUT_KEY_LEFT, 0, 0, 0, {0, 0, 5}, 0, -kFiveDegrees},
+                      Turn3d{"DragUp", 0, 0, 0, -50, {0, 5, 0}, 2, -kFiftyPixels},
+                      Turn3d{"DragRight", 0, 0, 50, 0, {0, 0, 5}, 0, kFiftyPixels},
+                      Turn3d{"Plus", 0, '+', 0, 0, {5, 0, 0}, 0, 5 * 0.25},
+                      Turn3d{"Minus", 0, '-', 0, 0, {0, 5, 0}, 1, 5 * (0.8 - 1)}),
+    [](const ::testing::TestParamInfo<Turn3d>& info) { return std::string(info.param.name); });
+
+TEST_F(ViewerTest, KeysWithoutAUseDrawNothing) {
+  const Matrix before = projectionMatrix();
+  EXPECT_EQ(redisplaysCausedBy([] {
+              keyboard('x', 0, 0);
+              special(GLUT_KEY_F5, 0, 0);
+            }),
+            0);
+  expectNear(projectionMatrix(), before, 0.0);
+}
+
+// The event loop itself, left after a second with nothing happening: the
+// picture is drawn at most once (for an exposure still pending), not over
+// and over. GLUT closes everything when its loop ends, so the window is
+// opened again for the tests after this one.
+TEST_F(ViewerTest, IdleWindowIsNotDrawnAgain) {
+  redisplaysCausedBy([] {});
+  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+  glutTimerFunc(
+      1000, [](int) { glutLeaveMainLoop(); }, 0);
+  const long before = framesDrawn;
+  glutMainLoop();
+  EXPECT_LE(framesDrawn - before, 1);
+  openWindow();
+}
+
 // ---------------------------------------------------------------- drawing
 
 // Captures what a drawing call sends to OpenGL through feedback mode, with a
@@ -555,6 +609,8 @@ std::vector<Drawn> capture(void (*draw)()) {
                        {vertex(i + 1), vertex(i + 8)},
                        {buffer[i + 4], buffer[i + 5], buffer[i + 6]}});
       i += 1 + 14;
+    } else if (token == GL_BITMAP_TOKEN) {  // a letter of the text over the picture
+      i += 1 + 7;
     } else {
       ADD_FAILURE() << "unexpected feedback token " << token;
       break;
@@ -679,6 +735,8 @@ TEST_F(ViewerTest, DisplayDrawsCirclesThenLinesThenSegmentsThenPoints) {
   unknownColour.color = 42;
   scene.points.push_back(unknownColour);
 
+  EXPECT_EQ(capture([] { display(); }).size(), 100u + 3 + 2) << "the line only after P";
+  planeLineShown = true;
   const std::vector<Drawn> drawn = capture([] { display(); });
   ASSERT_EQ(drawn.size(), 100u + 1 + 3 + 2);
   EXPECT_EQ(drawn[0].color, (std::array<float, 3>{0, 1, 0}));    // circle

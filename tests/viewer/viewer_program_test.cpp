@@ -3,15 +3,21 @@
 // colours found where plain matrix arithmetic says the shapes must appear.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <climits>
+#include <cmath>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "app.h"
 #include "view_math.h"
 #include "xharness.h"
 
@@ -41,25 +47,61 @@ std::vector<std::string> programEnvironment() {
   return {std::string("LD_PRELOAD=") + TRIKROS_PROGRAM_PRELOAD};
 }
 
+const std::string kCase10Report =
+    "Presek zadatih trouglova je sestougao odredjen Tackama:\n"
+    "M (3.666667, 1.000000, 0.000000), N (2.666667, 1.000000, 0.000000), "
+    "P (3.000000, 3.000000, 0.000000), Q (2.250000, 2.250000, 0.000000), "
+    "R (4.000000, 1.500000, 0.000000), S (4.000000, 3.000000, 0.000000).\n";
+
 // The corners of fixed case 2 as typed in, one number per prompt.
 const std::string kCase02Input = "4 5 0 4 1 0 1 5 0\n4 3 0 4 6 3 2 3 5\n";
 
-// The view of the fixed cases (camera at (5, 5, 10)) in a window of the given
-// size, after the mouse has multiplied `mouse` onto the projection.
-Matrix viewOf(int width, int height, const Matrix& mouse = viewmath::identity()) {
+// The camera the program places for the axes and the corners of fixed case
+// `number`: centred on the bounds in x and y, looking down the z axis from
+// where the bounds' box fills 85 % of a 1024 x 700 window.
+struct Camera {
+  double x, y, distance, near, far;
+};
+
+Camera cameraOf(int number) {
+  const TrianglePair corners = fixedCase(number);
+  double low[3] = {0, 0, 0}, high[3] = {10, 10, 20};  // the axes
+  for (const Point& p : corners) {
+    const double at[3] = {p.x, p.y, p.z};
+    for (int k = 0; k < 3; ++k)
+      low[k] = std::min(low[k], at[k]), high[k] = std::max(high[k], at[k]);
+  }
+  const double focal = 1 / std::tan(15 * viewmath::kPi / 180), aspect = 1024.0 / 700;
+  const double halfWidth = (high[0] - low[0]) / 2, halfHeight = (high[1] - low[1]) / 2;
+  const double clearance = std::max(focal / aspect * halfWidth, focal * halfHeight) / 0.85;
+  const double distance = high[2] + clearance;
+  const double reach = std::hypot(halfWidth, halfHeight, std::max(-low[2], high[2]));
+  return {(low[0] + high[0]) / 2, (low[1] + high[1]) / 2, distance,
+          std::min(distance / 10, clearance / 2), (distance + reach) * 100};
+}
+
+const Camera kCase02 = cameraOf(2);
+
+// The view in a window of the given size, after the mouse has multiplied
+// `mouse` onto the projection.
+Matrix viewOf(int width, int height, const Matrix& mouse = viewmath::identity(),
+              const Camera& c = kCase02) {
   const float aspect = static_cast<float>(static_cast<double>(width) / height);
-  return viewmath::perspective(30, aspect, 1, 1000) * mouse * viewmath::translation(-5, -5, -10);
+  return viewmath::perspective(30, aspect, c.near, c.far) * mouse *
+         viewmath::translation(-c.x, -c.y, -c.distance);
 }
 
 Matrix firstView(int width = 1024, int height = 700) {
   return viewOf(width, height);
 }
 
-// A turn or a zoom as a drag makes it: about the axis through (5, 5, 10) of
-// the camera's coordinates.
+// A turn or a zoom as a drag makes it: about the axis through the camera's
+// (x, y, distance), in the coordinates the model-view translation gives.
 Matrix dragged(const Matrix& transform) {
+  const Camera& c = kCase02;
   return viewOf(1024, 700,
-                viewmath::translation(5, 5, 10) * transform * viewmath::translation(-5, -5, -10));
+                viewmath::translation(c.x, c.y, c.distance) * transform *
+                    viewmath::translation(-c.x, -c.y, -c.distance));
 }
 
 constexpr double kFiftyPixelTurn = 50.0 / 1025.0 * 180.0;
@@ -84,10 +126,13 @@ class ProgramTest : public ::testing::Test {
     server_.reset();
   }
 
-  // Starts the program and waits for its first picture.
-  void start(const std::string& name, const std::string& input = "") {
-    child_ = std::make_unique<xharness::Child>(std::vector<std::string>{program(name)}, input,
-                                               programEnvironment());
+  // Starts the program (in the given folder, if any) and waits for its
+  // first picture.
+  void start(const std::string& name, const std::string& input = "",
+             const std::string& folder = "") {
+    std::vector<std::string> argv{program(name)};
+    if (!folder.empty()) argv.insert(argv.begin(), {"env", "-C", folder});
+    child_ = std::make_unique<xharness::Child>(argv, input, programEnvironment());
     window_ = xharness::findWindow(kTitle, 30s);
     ASSERT_NE(window_, 0u) << "no window; the program wrote:\n"
                            << child_->output() << child_->errors();
@@ -133,6 +178,15 @@ class ProgramTest : public ::testing::Test {
     xdotool(commands);
   }
 
+  // Typing into the window: key names as xdotool knows them, with spaces
+  // between.
+  std::vector<std::string> keys(const std::string& names) {
+    std::vector<std::string> commands{"windowfocus", "--sync", windowId(), "key"};
+    std::istringstream each(names);
+    for (std::string name; each >> name;) commands.push_back(name);
+    return commands;
+  }
+
   // Sends the commands and returns the picture once it has changed.
   Image pictureAfter(const std::vector<std::string>& commands) {
     const Image before = picture_;
@@ -173,51 +227,85 @@ class ProgramTest : public ::testing::Test {
 
 // ------------------------------------------------------------- first view
 
-struct FirstView {
-  const char* program;
-  std::vector<Sample> shown;
+// Pixels of the colour in the window rectangle [left, right) x [top, bottom),
+// and the leftmost and rightmost column that has one.
+struct Found {
+  long count = 0;
+  int leftmost = INT_MAX, rightmost = INT_MIN;
 };
 
-void PrintTo(const FirstView& view, std::ostream* out) {
-  *out << view.program;
+Found inBox(const Image& image, Color color, int left, int top, int right, int bottom) {
+  Found found;
+  for (int y = std::max(top, 0); y < std::min(bottom, image.height); ++y) {
+    for (int x = std::max(left, 0); x < std::min(right, image.width); ++x) {
+      if (!(image.at(x, y) == color)) continue;
+      ++found.count;
+      found.leftmost = std::min(found.leftmost, x);
+      found.rightmost = std::max(found.rightmost, x);
+    }
+  }
+  return found;
 }
 
-class FirstViewOf : public ProgramTest, public ::testing::WithParamInterface<FirstView> {};
+class FirstViewOf : public ProgramTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(FirstViewOf, ShowsTheShapesWhereTheCameraPutsThem) {
-  const FirstView& expected = GetParam();
-  ASSERT_NO_FATAL_FAILURE(start(expected.program));
-  EXPECT_EQ(picture_.width, 1024);
-  EXPECT_EQ(picture_.height, 700);
-  EXPECT_GT(picture_.count(kBackground), 1024 * 700 * 9 / 10);
-  EXPECT_TRUE(onlyColors(picture_, {kBackground, kBlue, kMagenta, kRed}));
-  // The axes lie outside the first view.
-  EXPECT_EQ(picture_.count(kBlack), 0);
-  for (const Sample& sample : expected.shown) {
-    EXPECT_TRUE(shows(picture_, firstView(), sample));
+TEST_P(FirstViewOf, ShowsTheAxesTheIntersectionAndEveryCornerUncut) {
+  const int number = GetParam();
+  ASSERT_NO_FATAL_FAILURE(
+      start((number < 10 ? "trikros-case0" : "trikros-case") + std::to_string(number)));
+  ASSERT_EQ(picture_.width, 1024);
+  ASSERT_EQ(picture_.height, 700);
+  EXPECT_TRUE(onlyColors(picture_, {kBackground, kBlue, kMagenta, kRed, kBlack}));
+  EXPECT_GT(picture_.count(kRed), 0);
+  EXPECT_GT(picture_.count(kBlack), 0);
+  // Nothing runs into the window's edge.
+  long atEdge = 0;
+  for (int y = 0; y < 700; ++y)
+    for (int x = 0; x < 1024; ++x)
+      atEdge += (x < 3 || x >= 1021 || y < 3 || y >= 697) && !(picture_.at(x, y) == kBackground);
+  EXPECT_EQ(atEdge, 0);
+  const Matrix view = viewOf(1024, 700, viewmath::identity(), cameraOf(number));
+  for (const Point& corner : fixedCase(number)) {
+    const auto at = viewmath::windowPosition(view, corner.x, corner.y, corner.z, 1024, 700);
+    SCOPED_TRACE(::testing::Message() << "corner at pixel (" << at.x << ", " << at.y << ")");
+    EXPECT_TRUE(at.x > 20 && at.x < 1004 && at.y > 20 && at.y < 680);
+    const int x = static_cast<int>(at.x), y = static_cast<int>(at.y);
+    EXPECT_TRUE(picture_.hasNear(kBlue, x, y, 2) || picture_.hasNear(kMagenta, x, y, 2) ||
+                picture_.hasNear(kRed, x, y, 2));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Viewer, FirstViewOf,
-    ::testing::Values(FirstView{"trikros-case02",
-                                {
-                                    {{4, 3, 0}, kRed},           // the intersection point M
-                                    {{4, 4.5, 0}, kBlue},        // edge a1 b1
-                                    {{2.5, 5, 0}, kBlue},        // edge a1 c1
-                                    {{4, 4.5, 1.5}, kMagenta},   // edge a2 b2, rising from z = 0
-                                    {{4, 6, 3}, kMagenta},       // corner b2, closer to the camera
-                                    {{3.5, 3, 1.25}, kMagenta},  // edge a2 c2
-                                }},
-                      FirstView{"trikros-case10",
-                                {
-                                    {{3.5, 3, 0}, kRed},        // hexagon side P-S at y = 3
-                                    {{4, 2.5, 0}, kRed},        // side R-S on the edge x = 4
-                                    {{2.625, 2.625, 0}, kRed},  // side Q-P
-                                    {{4, 3.5, 0}, kBlue},       // edge b1 c1 above the hexagon
-                                    {{4.5, 3, 0}, kMagenta},    // edge a2 c2 right of the hexagon
-                                    {{2.1, 2.7, 0}, kMagenta},  // edge b2 c2
-                                }}));
+INSTANTIATE_TEST_SUITE_P(Viewer, FirstViewOf, ::testing::Range(1, 13),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return (info.param < 10 ? "case0" : "case") + std::to_string(info.param);
+                         });
+
+TEST_F(ProgramTest, NamesSitBesideTheirCornersUntilLTurnsThemOff) {
+  ASSERT_NO_FATAL_FAILURE(start("trikros-case02"));
+  // Up and to the right of a corner, where its name goes in case 2.
+  const auto beside = [this](const Image& image, Place corner, Color color, int width) {
+    const auto at = viewmath::windowPosition(firstView(), corner.x, corner.y, corner.z, 1024, 700);
+    const int x = static_cast<int>(at.x), y = static_cast<int>(at.y);
+    return inBox(image, color, x + 5, y - 22, x + 5 + width, y - 3);
+  };
+  EXPECT_GT(beside(picture_, {4, 1, 0}, kBlue, 20).count, 0);  // b1
+  EXPECT_GT(beside(picture_, {1, 5, 0}, kBlue, 20).count, 0);  // c1
+  // a2 and M share a point: "a2, M", the magenta name before the red one.
+  const Found a2 = beside(picture_, {4, 3, 0}, kMagenta, 50);
+  const Found m = beside(picture_, {4, 3, 0}, kRed, 50);
+  EXPECT_GT(a2.count, 0);
+  EXPECT_GT(m.count, 0);
+  EXPECT_LT(a2.rightmost, m.leftmost);
+
+  const Image named = picture_;
+  picture_ = pictureAfter(keys("l"));
+  EXPECT_EQ(beside(picture_, {4, 1, 0}, kBlue, 20).count, 0);
+  EXPECT_EQ(beside(picture_, {1, 5, 0}, kBlue, 20).count, 0);
+  EXPECT_EQ(beside(picture_, {4, 3, 0}, kMagenta, 50).count, 0);
+  EXPECT_EQ(beside(picture_, {4, 3, 0}, kRed, 50).count, 0);
+  picture_ = pictureAfter(keys("L"));
+  EXPECT_TRUE(picture_ == named);
+}
 
 // ------------------------------------------------------------- mouse
 
@@ -228,14 +316,14 @@ TEST_F(ProgramTest, RightDragsTurnThePictureAndAResizeBringsBackTheFirstView) {
   const Sample cornerA1{{4, 5, 0}, kBlue};
   const Sample cornerB2{{4, 6, 3}, kMagenta};
 
-  // Straight down: a positive turn of about 8.78 degrees, which takes the
-  // intersection point out of sight.
+  // Straight down: a positive turn of about 8.78 degrees.
   drag(3, {500, 300}, {500, 350});
   picture_ = settledPicture(first);
   const Matrix turnedLeft = dragged(viewmath::rotationZ(kFiftyPixelTurn));
+  EXPECT_TRUE(shows(picture_, turnedLeft, point));
   EXPECT_TRUE(shows(picture_, turnedLeft, cornerA1));
   EXPECT_TRUE(shows(picture_, turnedLeft, cornerB2));
-  EXPECT_EQ(picture_.count(kRed), 0);
+  EXPECT_FALSE(shows(picture_, firstView(), point));
 
   // A new size drops the turn: the plain view at 800 x 600.
   picture_ = pictureAfter({"windowsize", windowId(), "800", "600"});
@@ -249,14 +337,13 @@ TEST_F(ProgramTest, RightDragsTurnThePictureAndAResizeBringsBackTheFirstView) {
   picture_ = pictureAfter({"windowsize", windowId(), "1024", "700"});
   EXPECT_TRUE(picture_ == first);
 
-  // To the right: the opposite turn, which takes b2 out of sight at the top.
+  // To the right: the opposite turn.
   drag(3, {500, 300}, {550, 300});
   picture_ = settledPicture(first);
   const Matrix turnedRight = dragged(viewmath::rotationZ(-kFiftyPixelTurn));
   EXPECT_TRUE(shows(picture_, turnedRight, point));
   EXPECT_TRUE(shows(picture_, turnedRight, cornerA1));
-  EXPECT_LT(viewmath::windowPosition(turnedRight, 4, 6, 3, 1024, 700).y, 0);
-  EXPECT_FALSE(shows(picture_, firstView(), cornerB2));
+  EXPECT_TRUE(shows(picture_, turnedRight, cornerB2));
   EXPECT_FALSE(shows(picture_, firstView(), point));
 }
 
@@ -264,22 +351,17 @@ TEST_F(ProgramTest, LeftDragMovesThePlaneATenthOfTheWay) {
   ASSERT_NO_FATAL_FAILURE(start("trikros-case02"));
   drag(1, {300, 200}, {700, 500});
   picture_ = settledPicture(picture_);
-  // The grabbed point on the near plane (distance 1) follows the cursor, so
-  // the plane z = 0 (distance 10) moves by a tenth: 40 right, 30 down.
-  const auto before = viewmath::windowPosition(firstView(), 4, 3, 0, 1024, 700);
-  EXPECT_TRUE(
-      picture_.hasNear(kRed, static_cast<int>(before.x + 40), static_cast<int>(before.y + 30), 2));
-  EXPECT_FALSE(picture_.hasNear(kRed, static_cast<int>(before.x), static_cast<int>(before.y), 2));
-  EXPECT_EQ(picture_.count(kBlack), 0);
-
-  // Two long drags to the right bring the y axis (x = 0) into view.
-  drag(1, {10, 350}, {1010, 350});
-  drag(1, {10, 350}, {1010, 350});
-  picture_ = settledPicture(picture_);
-  EXPECT_GT(picture_.count(kBlack), 0);
-  const auto axis = viewmath::windowPosition(firstView(), 0, 5, 0, 1024, 700);
-  EXPECT_TRUE(picture_.hasNear(kBlack, static_cast<int>(axis.x + 40 + 200),
-                               static_cast<int>(axis.y + 30), 2));
+  // The grabbed point on the near plane (a tenth of the way to the view
+  // centre) follows the cursor, so the plane z = 0 moves by a tenth: 40
+  // right, 30 down.
+  for (const Sample& sample : {Sample{{4, 3, 0}, kRed}, Sample{{0, 5, 0}, kBlack}}) {
+    const auto before = viewmath::windowPosition(firstView(), sample.place.x, sample.place.y,
+                                                 sample.place.z, 1024, 700);
+    EXPECT_TRUE(picture_.hasNear(sample.color, static_cast<int>(before.x + 40),
+                                 static_cast<int>(before.y + 30), 2));
+    EXPECT_FALSE(
+        picture_.hasNear(sample.color, static_cast<int>(before.x), static_cast<int>(before.y), 2));
+  }
 }
 
 struct ZoomCase {
@@ -342,6 +424,49 @@ TEST_F(ProgramTest, WheelClicksLeaveThePictureAsItIs) {
   EXPECT_TRUE(shows(picture_, turned, {{4, 6, 3}, kMagenta}));
 }
 
+// ------------------------------------------------------------- keys
+
+TEST_F(ProgramTest, ArrowsAndShiftDragTurnAndFOrHomeBringBackTheFirstPicture) {
+  ASSERT_NO_FATAL_FAILURE(start("trikros-case02"));
+  const Image first = picture_;
+  const std::vector<std::string> shiftDrag = {
+      "keydown", "shift",     "mousemove", "--window",  windowId(), "500",
+      "300",     "mousedown", "3",         "mousemove", "--window", windowId(),
+      "560",     "250",       "mouseup",   "3",         "keyup",    "shift"};
+  for (const auto& [turn, back] :
+       {std::pair{keys("Up"), keys("f")}, std::pair{keys("Left Right Right plus"), keys("Home")},
+        std::pair{shiftDrag, keys("F")}}) {
+    picture_ = pictureAfter(turn);
+    EXPECT_FALSE(picture_ == first);
+    picture_ = pictureAfter(back);
+    EXPECT_TRUE(picture_ == first);
+  }
+}
+
+TEST_F(ProgramTest, SSavesTheWindowAsAPngInTheCurrentFolder) {
+  char folder[] = "/tmp/trikros-save-XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  ASSERT_NO_FATAL_FAILURE(start("trikros-case10", "", folder));
+  ASSERT_NO_FATAL_FAILURE(xdotool(keys("s")));
+  std::string saved;
+  for (int tries = 0; tries < 200 && saved.empty(); ++tries) {
+    std::this_thread::sleep_for(50ms);
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) saved = entry.path();
+  }
+  ASSERT_FALSE(saved.empty()) << "no file in " << folder;
+  std::this_thread::sleep_for(200ms);  // let the writing end
+  EXPECT_TRUE(xharness::pictureFile(saved) == picture_) << saved;
+  const std::string name = std::filesystem::path(saved).filename();
+  EXPECT_EQ(name.size(), std::string("trikros-YYYYMMDD-HHMMSS.png").size()) << name;
+  EXPECT_EQ(name.rfind("trikros-20", 0), 0u) << name;
+
+  xdotool(keys("Escape"));
+  const xharness::Exit exit = child_->wait(30s);
+  EXPECT_TRUE(exit.exited && exit.code == 0 && exit.output == kCase10Report) << exit.code;
+  EXPECT_EQ(exit.errors, "Slika prozora je sacuvana: " + saved + "\n");
+  std::filesystem::remove_all(folder);
+}
+
 // ------------------------------------------------------------- console
 
 TEST_F(ProgramTest, TrikrosReportIsReadableWhileTheWindowIsOpen) {
@@ -376,18 +501,24 @@ TEST_F(ProgramTest, TrikrosWithInputThatEndsAtOnceStillOpensTheWindow) {
   EXPECT_GT(picture_.count(kBackground), 0);
 }
 
-TEST_F(ProgramTest, ClosingTheWindowEndsTheProgram) {
+// Closing the window, Q or q end the program with status 0, its report
+// whole on the pipe (Esc: the PNG test).
+class Ending : public ProgramTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Ending, TheProgramWithStatusZeroAndTheReportWhole) {
   ASSERT_NO_FATAL_FAILURE(start("trikros-case10"));
-  xharness::closeWindow(window_);
+  if (GetParam() == std::string("close")) {
+    xharness::closeWindow(window_);
+  } else {
+    xdotool(keys(GetParam()));
+  }
   const xharness::Exit exit = child_->wait(30s);
   EXPECT_TRUE(exit.exited) << "ended by signal " << exit.code << "\n" << exit.errors;
   EXPECT_EQ(exit.code, 0) << exit.errors;
-  EXPECT_EQ(exit.output,
-            "Presek zadatih trouglova je sestougao odredjen Tackama:\n"
-            "M (3.666667, 1.000000, 0.000000), N (2.666667, 1.000000, 0.000000), "
-            "P (3.000000, 3.000000, 0.000000), Q (2.250000, 2.250000, 0.000000), "
-            "R (4.000000, 1.500000, 0.000000), S (4.000000, 3.000000, 0.000000).\n");
+  EXPECT_EQ(exit.output, kCase10Report);
 }
+
+INSTANTIATE_TEST_SUITE_P(Viewer, Ending, ::testing::Values("close", "q", "Q"));
 
 // ------------------------------------------------------------- robustness
 
