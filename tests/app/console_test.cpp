@@ -1,9 +1,12 @@
 // The built programs run end to end on the console: prompts, the one report
 // and the complaint about bad input, byte for byte. No display is given, so
 // the window cannot open; everything checked here is printed before it.
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -14,6 +17,7 @@ namespace {
 struct ProgramOutput {
   std::string out;
   std::string err;
+  int status = -1;  // the exit status, or -1 when ended by a signal
 };
 
 std::string slurp(const std::string& path) {
@@ -23,15 +27,18 @@ std::string slurp(const std::string& path) {
   return text.str();
 }
 
-ProgramOutput runProgram(const std::string& program, const std::string& input) {
+ProgramOutput runProgram(const std::string& program, const std::string& input,
+                         const std::string& arguments = "") {
   const std::string base = ::testing::TempDir() + "trikros_console_" +
                            ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::ofstream(base + ".in", std::ios::binary) << input;
   const std::string command = "env -u DISPLAY '" + std::string(TRIKROS_BIN_DIR) + "/" + program +
-                              "' < '" + base + ".in' > '" + base + ".out' 2> '" + base + ".err'";
+                              "' " + arguments + " < '" + base + ".in' > '" + base + ".out' 2> '" +
+                              base + ".err'";
+  // Without a display the window toolkit gives up after the report.
   const int status = std::system(command.c_str());
-  (void)status;  // without a display the window toolkit gives up after the report
-  ProgramOutput run{slurp(base + ".out"), slurp(base + ".err")};
+  ProgramOutput run{slurp(base + ".out"), slurp(base + ".err"),
+                    WIFEXITED(status) ? WEXITSTATUS(status) : -1};
   for (const char* suffix : {".in", ".out", ".err"}) std::remove((base + suffix).c_str());
   return run;
 }
@@ -81,6 +88,39 @@ TEST(Console, ADecimalCommaIsNamed) {
                           0),
             0u)
       << run.err;
+}
+
+// --help and --version answer before anything else: no prompt, no report, no
+// attempt at a window (which would fail here and end with status 1).
+TEST(Console, HelpAndVersionAnswerAtOnce) {
+  struct Row {
+    const char* program;
+    const char* arguments;
+    const char* firstLine;  // a regular expression
+  };
+  const Row rows[] = {
+      {"trikros", "--help", "Upotreba: trikros \\[opcije GLUT-a\\]"},
+      {"trikros-case07", "--help", "Upotreba: trikros-case07 \\[opcije GLUT-a\\]"},
+      {"trikros", "--version", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
+      {"trikros-case12", "-geometry 300x200 --version --help", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.program) + " " + row.arguments);
+    const ProgramOutput run = runProgram(row.program, "1 2 3\n", row.arguments);
+    const std::string firstLine = run.out.substr(0, run.out.find('\n'));
+    EXPECT_TRUE(std::regex_match(firstLine, std::regex(row.firstLine))) << run.out;
+    EXPECT_EQ(run.out.find("Uneti"), std::string::npos);
+    EXPECT_EQ(run.out.find("Presek"), std::string::npos);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+// A usage that could not be written is not reported as success.
+TEST(Console, HelpOnAFullDiskFails) {
+  const std::string command = "'" + std::string(TRIKROS_BIN_DIR) + "/trikros' --help > /dev/full";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
 }
 
 // Each fixed pair typed in gives what its own program prints without a prompt.
