@@ -5,7 +5,6 @@
 
 #include "app.h"
 #include "intersection.h"
-#include "options.h"
 #include "viewer.h"
 
 #ifndef TRIKROS_FIXED_CASE

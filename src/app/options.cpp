@@ -1,8 +1,8 @@
 // --help and --version: the short usage in Serbian and the version, answered
 // before a program reads its triangles or opens its window.
-#include "options.h"
-
 #include <cstring>
+
+#include "app.h"
 
 namespace {
 
