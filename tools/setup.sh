@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   valgrind time
+  lintian desktop-file-utils
 )
 
 missing=()

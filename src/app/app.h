@@ -7,6 +7,16 @@
 
 #include "geometry.h"
 
+// --help and --version, answered before anything else (options.cpp). When an
+// argument is one of them, answerHelpOrVersion prints, for whichever comes
+// first, the usage in Serbian or the line "trikros VERSION", and returns the
+// exit status: 0, or 1 when the text could not be written. The usage names
+// the program: fixedCase 0 is trikros, 1 to 12 are trikros-case01 to 12.
+//
+//   if (asksForHelpOrVersion(argc, argv)) return answerHelpOrVersion(argc, argv, 0, stdout);
+bool asksForHelpOrVersion(int argc, char** argv);
+int answerHelpOrVersion(int argc, char** argv, int fixedCase, std::FILE* output);
+
 // Asks for the corners of both triangles on standard output and reads the
 // eighteen coordinates from standard input, each with "%f". A read that finds
 // no number, a number that is not finite or larger than kLargestCoordinate in

@@ -13,6 +13,11 @@
 #endif
 
 int main(int argc, char** argv) {
+  // 0. --help and --version are answered at once: nothing is read, no window opens.
+  if (asksForHelpOrVersion(argc, argv)) {
+    return answerHelpOrVersion(argc, argv, TRIKROS_FIXED_CASE, stdout);
+  }
+
   // 1. The six corners and the six result slots, all (0, 0, 0) in colour 9.
   Point a1, b1, c1, a2, b2, c2;
   Point M, N, P, Q, R, S;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -16,7 +17,7 @@ namespace {
 struct ProgramOutput {
   std::string out;
   std::string err;
-  int status;
+  int status = -1;  // the exit status, or -1 when ended by a signal
 };
 
 std::string slurp(const std::string& path) {
@@ -26,12 +27,14 @@ std::string slurp(const std::string& path) {
   return text.str();
 }
 
-ProgramOutput runProgram(const std::string& program, const std::string& input) {
+ProgramOutput runProgram(const std::string& program, const std::string& input,
+                         const std::string& arguments = "") {
   const std::string base = ::testing::TempDir() + "trikros_console_" +
                            ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::ofstream(base + ".in", std::ios::binary) << input;
   const std::string command = "env -u DISPLAY '" + std::string(TRIKROS_BIN_DIR) + "/" + program +
-                              "' < '" + base + ".in' > '" + base + ".out' 2> '" + base + ".err'";
+                              "' " + arguments + " < '" + base + ".in' > '" + base + ".out' 2> '" +
+                              base + ".err'";
   // Without a display the programs end after the report.
   const int status = std::system(command.c_str());
   ProgramOutput run{slurp(base + ".out"), slurp(base + ".err"),
@@ -63,28 +66,57 @@ TEST(Console, OneNumberPerLineWithDecimals) {
                          "2.500000, 0.000000).\n");
 }
 
-TEST(Console, InputThatEndsAtOnce) {
-  const ProgramOutput run = runProgram("trikros", "");
-  EXPECT_EQ(run.out,
-            kPrompts + "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n");
-  EXPECT_EQ(run.err.rfind("Greska: ulaz je zavrsen kod koordinate a1.x;", 0), 0u) << run.err;
-  EXPECT_EQ(run.err.find("Greska", 1), std::string::npos) << "complains only once";
+// Input the program cannot use stops reading where it stands: one complaint
+// naming the coordinate, later coordinates 0, all prompts and one report.
+TEST(Console, BadInputIsNamedOnceAndTheRestStaysZero) {
+  struct Row {
+    const char* input;
+    const char* complaint;  // the start of standard error
+    const char* report;
+  } rows[] = {
+      {"", "Greska: ulaz je zavrsen kod koordinate a1.x;",
+       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n"},
+      {"4 5 0 4 1 x 7 7 7\n", "Greska: kod koordinate b1.z uneti tekst nije broj;", nullptr},
+      {"0 0 0 1 0 0 0 1 0 4 3,5 1\n",
+       "Greska: kod a2.y procitano je 3; decimale se odvajaju tackom, ne zarezom.",
+       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n"},
+      {"1 2 ,5\n", "Greska: kod koordinate a1.z uneti tekst nije broj (decimale se odvajaju tackom",
+       nullptr},
+      {"1 nan 3\n", "Greska: kod koordinate a1.y procitano je nan, sto nije konacan broj;", nullptr},
+      {"1 2 1e39\n", "Greska: kod koordinate a1.z procitano je inf,", nullptr},
+      // Finite, but too large for the float rule to mean anything: refused
+      // (a pair that meets, which 1e30 used to miss).
+      {"0 0 0 1e30 0 0 0 1e30 0 1 1 -1 1 1 1 2 2 2\n",
+       "Greska: kod koordinate b1.x broj 1e+30 je po apsolutnoj vrednosti veci od 1000000;",
+       nullptr},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.input);
+    const ProgramOutput run = runProgram("trikros", row.input);
+    EXPECT_EQ(run.out.rfind(kPrompts, 0), 0u);
+    if (row.report != nullptr) EXPECT_EQ(run.out, kPrompts + row.report);
+    EXPECT_EQ(run.err.rfind(row.complaint, 0), 0u) << run.err;
+    EXPECT_EQ(run.err.find("Greska", 1), std::string::npos) << "complains only once";
+  }
 }
 
-TEST(Console, ALetterStopsReadingWhereItStands) {
-  const ProgramOutput run = runProgram("trikros", "4 5 0 4 1 x 7 7 7\n");
-  EXPECT_EQ(run.out.rfind(kPrompts, 0), 0u);
-  EXPECT_EQ(run.err.rfind("Greska: kod koordinate b1.z uneti tekst nije broj;", 0), 0u) << run.err;
-}
-
-TEST(Console, ADecimalCommaIsNamed) {
-  const ProgramOutput run = runProgram("trikros", "1 2 3,5 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n");
-  EXPECT_EQ(run.out.rfind(kPrompts, 0), 0u);
-  EXPECT_EQ(run.err.rfind("Greska: kod koordinate b1.x uneti tekst nije broj (decimale se "
-                          "odvajaju tackom, ne zarezom);",
-                          0),
+// A triangle whose corners coincide or lie on one line is named before the
+// answer, which is that of the point or the segment.
+TEST(Console, DegenerateTrianglesAreNamed) {
+  const ProgramOutput point = runProgram("trikros", "1 2 3 4 5\n");
+  EXPECT_NE(point.err.find("\nNapomena: drugi trougao nije pravi trougao (sva tri temena su ista "
+                           "tacka), pa je uzet kao tacka (0.000000, 0.000000, 0.000000).\n"),
+            std::string::npos)
+      << point.err;
+  const ProgramOutput line = runProgram("trikros", "-1 1 0  1 1 0  5 1 0  0 0 0  5 0 0  0 5 0\n");
+  EXPECT_EQ(line.err.rfind("Napomena: prvi trougao nije pravi trougao (temena leze na jednoj "
+                           "pravoj), pa je uzet kao duz od (-1.000000, 1.000000, 0.000000) do "
+                           "(5.000000, 1.000000, 0.000000).\n",
+                           0),
             0u)
-      << run.err;
+      << line.err;
+  EXPECT_EQ(line.out, kPrompts + "Presek zadatih trouglova je duz:\nMN (4.000000 - 0.000000, "
+                                 "1.000000 - 1.000000, 0.000000 - 0.000000).\n");
 }
 
 TEST(Console, WithoutADisplayTheReportThenOneLineAndStatusOne) {
@@ -95,6 +127,39 @@ TEST(Console, WithoutADisplayTheReportThenOneLineAndStatusOne) {
             "postavljena). Izvestaj iznad je potpun; sliku prozora i bez ekrana daje "
             "tools/snapshot, npr. tools/snapshot " TRIKROS_BIN_DIR "/trikros-case02 slika.png\n");
   EXPECT_EQ(run.status, 1);
+}
+
+// --help and --version answer before anything else: no prompt, no report, no
+// attempt at a window (which would fail here and end with status 1).
+TEST(Console, HelpAndVersionAnswerAtOnce) {
+  struct Row {
+    const char* program;
+    const char* arguments;
+    const char* firstLine;  // a regular expression
+  };
+  const Row rows[] = {
+      {"trikros", "--help", "Upotreba: trikros \\[opcije GLUT-a\\]"},
+      {"trikros-case07", "--help", "Upotreba: trikros-case07 \\[opcije GLUT-a\\]"},
+      {"trikros", "--version", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
+      {"trikros-case12", "-geometry 300x200 --version --help", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.program) + " " + row.arguments);
+    const ProgramOutput run = runProgram(row.program, "1 2 3\n", row.arguments);
+    const std::string firstLine = run.out.substr(0, run.out.find('\n'));
+    EXPECT_TRUE(std::regex_match(firstLine, std::regex(row.firstLine))) << run.out;
+    EXPECT_EQ(run.out.find("Uneti"), std::string::npos);
+    EXPECT_EQ(run.out.find("Presek"), std::string::npos);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+// A usage that could not be written is not reported as success.
+TEST(Console, HelpOnAFullDiskFails) {
+  const std::string command = "'" + std::string(TRIKROS_BIN_DIR) + "/trikros' --help > /dev/full";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
 }
 
 // Each fixed pair typed in gives what its own program prints without a prompt.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks what a teacher's
 # machine would get from it: the thirteen programs, runnable as installed,
-# and Depends naming the window libraries they need.
+# with their manual pages, the menu entry and its icon; Depends naming the
+# window libraries they need; and nothing for lintian to complain about.
 #
 #   deb_test.sh BUILD_DIR
 set -euo pipefail
@@ -29,8 +30,32 @@ for number in 01 02 03 04 05 06 07 08 09 10 11 12; do programs+=("trikros-case$n
 for program in "${programs[@]}"; do
   [[ -x $work/root/usr/bin/$program ]] || fail "missing: /usr/bin/$program"
 done
-files=$(find "$work/root" -type f | wc -l)
-[[ $files -eq ${#programs[@]} ]] || fail "the package holds $files files, expected ${#programs[@]}"
+expected=(usr/share/applications/trikros.desktop usr/share/icons/hicolor/scalable/apps/trikros.svg
+  usr/share/doc/trikros/copyright usr/share/doc/trikros/changelog.gz)
+for program in "${programs[@]}"; do
+  expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
+done
+unexpected=$(comm -3 <(printf '%s\n' "${expected[@]}" | sort) \
+  <(cd "$work/root" && find . -type f | sed 's|^\./||' | sort))
+[[ -z $unexpected ]] || fail "the package's files differ from the list (left: missing, right: extra):
+$unexpected"
+
+# One version throughout: the package's, the program's and the changelog's latest.
+version=$(dpkg-deb -f "$deb" Version)
+[[ $("$work/root/usr/bin/trikros" --version) == "trikros $version" ]] ||
+  fail "trikros --version does not print trikros $version"
+[[ $(zcat "$work/root/usr/share/doc/trikros/changelog.gz" | head -n 1) == "trikros ($version) "* ]] ||
+  fail "the changelog's latest entry is not $version"
+
+desktop-file-validate "$work/root/usr/share/applications/trikros.desktop" ||
+  fail "desktop-file-validate rejects trikros.desktop"
+
+# Every error or warning that lintian's default profile finds fails the test;
+# so does a missing lintian.
+if ! findings=$(lintian --fail-on error,warning "$deb" 2>&1); then
+  fail "lintian:
+$findings"
+fi
 
 # The installed demo prints the same report as the build's own program; with
 # no display the window cannot open, which is not what is checked here.

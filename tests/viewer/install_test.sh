@@ -23,6 +23,6 @@ for program in "${programs[@]}"; do
     failures=$((failures + 1))
   fi
 done
-extra=$(find "$prefix" -type f | wc -l)
-echo "$((${#programs[@]} - failures)) passed, $failures failed ($extra files installed)"
+extra=$(find "$prefix/bin" -type f | wc -l)
+echo "$((${#programs[@]} - failures)) passed, $failures failed ($extra files installed in bin)"
 [[ $failures -eq 0 && $extra -eq ${#programs[@]} ]]
