@@ -34,7 +34,7 @@ int overlap(const Pair& p) {
 int planeTests(const Pair& p) {
   const double tolerance = toleranceFor({p[0], p[1], p[2], p[3], p[4], p[5]});
   const PlaneSides first = planeSides(p[0], p[1], p[2], p[3], p[4], p[5], tolerance);
-  if (oneSided(first) && first.sure) return 0;
+  if (oneSided(first)) return 0;
   const PlaneSides second = planeSides(p[3], p[4], p[5], p[0], p[1], p[2], tolerance);
   return oneSided(second) ? 0 : 1;
 }

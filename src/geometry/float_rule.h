@@ -47,25 +47,12 @@ inline float length(Vector c) {
   return named(std::sqrt(wide(sumOfSquares(c))));
 }
 
-// The smallest sum of squares whose length is not below kTolerance.
-inline constexpr float kShortestSumOfSquares = 0x1.b7cep-34f;
-
-// length(c) < kTolerance without the square root: length only grows with the
-// sum of squares, so comparing the sums gives the same answer (NaN included).
-inline bool shorterThanTolerance(Vector c) {
-  return sumOfSquares(c) < kShortestSumOfSquares;
-}
-
 // ---- Decisions ----------------------------------------------------------
 
-// A vector of differences of float coordinates, kept in double precision:
+// Vectors of differences of float coordinates are kept in double precision:
 // the decisions are made from the corners themselves, not from quantities
 // already rounded to float.
-struct Wide {
-  double x;
-  double y;
-  double z;
-};
+using Wide = ::Wide;
 
 // b - a in double.
 inline Wide wideDifference(const Point& b, const Point& a) {

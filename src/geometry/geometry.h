@@ -12,7 +12,9 @@
 // the same answer at every scale.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 
 // A drawing colour, 0 to 9 (0 red ... 9 black); see the scene's colour table.
@@ -45,19 +47,29 @@ struct Plane {
   Point point;
 };
 
-// True when a and b agree exactly in x, y and z (colour is not compared;
-// +0 equals -0, NaN equals nothing).
-inline bool sameCoordinates(Point a, Point b) {
-  return a.x == b.x && a.y == b.y && a.z == b.z;
-}
-
 // The length below which two places count as one, for the given points:
 // kTolerance, and beyond coordinates of 10 in absolute value, kTolerance
 // times a tenth of the largest. Float coordinates are exact to one part in
 // 2^24 of their size, so a fixed length would be too fine for large numbers.
 //
 //   const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
-double toleranceFor(std::initializer_list<Point> points);
+inline double toleranceFor(std::initializer_list<Point> points) {
+  // The largest coordinate in size, four lanes at a time (x, y, z and the
+  // colour's bits, which read as a float are a tiny number or NaN, and
+  // change nothing); NaN is passed over.
+  float largest[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+  for (const Point& p : points) {
+    float lanes[4];
+    std::memcpy(lanes, &p, sizeof lanes);
+    for (int k = 0; k < 4; ++k) {
+      const float size = std::fabs(lanes[k]);
+      largest[k] = size > largest[k] ? size : largest[k];
+    }
+  }
+  const float x = largest[0] > largest[1] ? largest[0] : largest[1];
+  const double tenth = static_cast<double>(x > largest[2] ? x : largest[2]) / 10.0;
+  return kTolerance * (tenth > 1.0 ? tenth : 1.0);
+}
 
 // True when a and b are closer than tolerance in each of x, y and z.
 bool nearlySame(Point a, Point b, double tolerance);
@@ -141,10 +153,6 @@ struct PlaneSides {
   // d, e, f may lie on one line within the tolerance, so that their plane
   // means little; shapeOf tells for sure.
   bool mayBeFlat = false;
-  // No side would change if each typed number were off by the rounding to
-  // the nearest float: a thin or distant plane can misjudge corners that
-  // lie in it.
-  bool sure = false;
   double values[3] = {0, 0, 0};  // n.(k - d) for k = a, b, c: signed distances times |n|
 };
 PlaneSides planeSides(const Point& a, const Point& b, const Point& c, const Point& d,
@@ -163,9 +171,12 @@ struct CutPlan {
 };
 CutPlan cutPlan(const PlaneSides& sides);
 
-// The second half: trianglePlaneCut from sides found by planeSides.
+// The second half: trianglePlaneCut from sides found by planeSides, or from
+// the plan for them.
 int cutBySides(Point a, Point b, Point c, Point d, Point e, Point f, const PlaneSides& sides,
                Point& first, Point& second);
+int cutByPlan(const Point& a, const Point& b, const Point& c, const Point& d, const Point& e,
+              const Point& f, const CutPlan& plan, Point& first, Point& second);
 
 // What the segments p1-p2 and p3-p4 have in common, within the tolerance of
 // the four points (or the one given). Writes only x, y, z of the outputs it
@@ -192,3 +203,57 @@ struct Shape {
   Point ends[2];
 };
 Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance);
+
+// ---- The same decisions on corners converted once ---------------------------
+// The intersection of two triangles makes dozens of decisions on the same six
+// corners. These forms take the corners already in double precision, and
+// triangles and segments made ready once, instead of converting and
+// subtracting again for every test. They decide exactly as the forms above.
+
+// Three coordinates in double precision: a corner, or a vector between two.
+struct Wide {
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+};
+
+inline Wide toWide(const Point& p) {
+  return {static_cast<double>(p.x), static_cast<double>(p.y), static_cast<double>(p.z)};
+}
+
+inline Wide operator-(const Wide& b, const Wide& a) {
+  return {b.x - a.x, b.y - a.y, b.z - a.z};
+}
+
+// planeSides: the corners of one triangle against the plane of the other.
+//
+//   PlaneSides sides = planeSides(first, second, tolerance);
+PlaneSides planeSides(const Wide (&triangle)[3], const Wide (&plane)[3], double tolerance);
+
+// A triangle made ready for pointInTriangle on many points.
+struct ReadyTriangle {
+  Wide corners[3];
+  Wide normal;  // (b - a) x (c - a)
+  double normalSquared = 0.0;
+  Wide inward[3];  // normal x edge, for the edges a-b, b-c, c-a: towards the inside
+  double inwardSquared[3] = {0.0, 0.0, 0.0};
+};
+ReadyTriangle readyTriangle(const Wide (&corners)[3]);
+
+//   const ReadyTriangle triangle = readyTriangle(corners);
+//   if (pointInTriangle(triangle, toWide(p), tolerance)) ...
+int pointInTriangle(const ReadyTriangle& triangle, const Wide& p, double tolerance);
+
+// A segment made ready for segmentIntersection with many others.
+struct ReadySegment {
+  Point from;  // the ends as given, for the points printed
+  Point to;
+  Wide start;  // from, in double
+  Wide along;  // to - from, in double
+  double squared = 0.0;  // |to - from|^2
+};
+ReadySegment readySegment(const Point& from, const Point& to, const Wide& start, const Wide& end);
+
+//   int r = segmentIntersection(one, other, tolerance, first, second);
+int segmentIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
+                        Point& first, Point& second);

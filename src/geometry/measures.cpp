@@ -8,7 +8,6 @@
 using kernel::difference;
 using kernel::dot;
 using kernel::named;
-using kernel::Wide;
 using kernel::wide;
 using kernel::wideCross;
 using kernel::wideDifference;
@@ -23,16 +22,6 @@ float triangleArea(Point a, Point b, Point c) {
   return named(wide(r) * 0.5);
 }
 
-double toleranceFor(std::initializer_list<Point> points) {
-  float largest = 0.0f;  // NaN coordinates are passed over
-  for (const Point& p : points) {
-    largest = std::max(largest, std::fabs(p.x));
-    largest = std::max(largest, std::fabs(p.y));
-    largest = std::max(largest, std::fabs(p.z));
-  }
-  return kTolerance * std::max(1.0, wide(largest) / 10.0);
-}
-
 bool nearlySame(Point a, Point b, double tolerance) {
   return std::fabs(wide(a.x) - wide(b.x)) < tolerance &&
          std::fabs(wide(a.y) - wide(b.y)) < tolerance &&
@@ -42,9 +31,8 @@ bool nearlySame(Point a, Point b, double tolerance) {
 namespace {
 
 // The squared distance of p from the segment a-b (from a when a equals b).
-double squaredDistanceToSegment(const Point& p, const Point& a, const Point& b) {
-  const Wide ab = wideDifference(b, a);
-  const Wide ap = wideDifference(p, a);
+double squaredDistanceToSegment(const Wide& p, const Wide& a, const Wide& b) {
+  const Wide ab = b - a, ap = p - a;
   const double length = dot(ab, ab);
   double t = length > 0.0 ? dot(ap, ab) / length : 0.0;
   t = t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
@@ -54,31 +42,55 @@ double squaredDistanceToSegment(const Point& p, const Point& a, const Point& b) 
 
 }  // namespace
 
+ReadyTriangle readyTriangle(const Wide (&corners)[3]) {
+  ReadyTriangle t;
+  for (int i = 0; i < 3; ++i) t.corners[i] = corners[i];
+  const Wide ab = corners[1] - corners[0], bc = corners[2] - corners[1],
+             ca = corners[0] - corners[2];
+  t.normal = wideCross(ab, corners[2] - corners[0]);
+  t.normalSquared = dot(t.normal, t.normal);
+  const Wide edges[3] = {ab, bc, ca};
+  for (int i = 0; i < 3; ++i) {
+    t.inward[i] = wideCross(t.normal, edges[i]);
+    t.inwardSquared[i] = dot(t.inward[i], t.inward[i]);
+  }
+  return t;
+}
+
+int pointInTriangle(const ReadyTriangle& t, const Wide& p, double tolerance) {
+  const double limit = tolerance * tolerance;
+  if (t.normalSquared > 0.0) {
+    // 1. Too far from the plane (distance n.(p - a) / |n|)?
+    const double height = dot(t.normal, p - t.corners[0]);
+    if (!(height * height < limit * t.normalSquared)) return 0;
+    // 2. On the inner side of every edge: inside, as far from the triangle as
+    //    from its plane. Farther than the tolerance outside one edge's line:
+    //    farther from the triangle too.
+    bool inside = true;
+    for (int i = 0; i < 3; ++i) {
+      const double side = dot(t.inward[i], p - t.corners[i]);
+      if (side >= 0.0) continue;
+      if (!(side * side < limit * t.inwardSquared[i])) return 0;
+      inside = false;
+    }
+    if (inside) return 1;
+  }
+  // 3. Just outside an edge or a corner (or corners on one line): the
+  //    nearest edge decides.
+  const double nearest =
+      std::min({squaredDistanceToSegment(p, t.corners[0], t.corners[1]),
+                squaredDistanceToSegment(p, t.corners[1], t.corners[2]),
+                squaredDistanceToSegment(p, t.corners[0], t.corners[2])});
+  return nearest < limit ? 1 : 0;
+}
+
 int pointInTriangle(Point a, Point b, Point c, Point p) {
   return pointInTriangle(a, b, c, p, toleranceFor({a, b, c, p}));
 }
 
 int pointInTriangle(Point a, Point b, Point c, Point p, double tolerance) {
-  const double limit = tolerance * tolerance;
-  // 1. The normal n = (b - a) x (c - a).
-  const Wide n = wideCross(wideDifference(b, a), wideDifference(c, a));
-  const double nn = dot(n, n);
-  if (nn > 0.0) {
-    // 2. Too far from the plane (distance n.(p - a) / |n|)?
-    const double height = dot(n, wideDifference(p, a));
-    if (!(height * height < limit * nn)) return 0;
-    // 3. Within all three edges, seen along n: inside, and as far from the
-    //    triangle as from its plane.
-    const bool insideAB = dot(wideCross(wideDifference(b, a), wideDifference(p, a)), n) >= 0.0;
-    const bool insideBC = dot(wideCross(wideDifference(c, b), wideDifference(p, b)), n) >= 0.0;
-    const bool insideCA = dot(wideCross(wideDifference(a, c), wideDifference(p, c)), n) >= 0.0;
-    if (insideAB && insideBC && insideCA) return 1;
-  }
-  // 4. Outside an edge (or corners on one line): the nearest edge decides.
-  const double nearest = std::min({squaredDistanceToSegment(p, a, b),
-                                   squaredDistanceToSegment(p, b, c),
-                                   squaredDistanceToSegment(p, a, c)});
-  return nearest < limit ? 1 : 0;
+  const Wide corners[3] = {toWide(a), toWide(b), toWide(c)};
+  return pointInTriangle(readyTriangle(corners), toWide(p), tolerance);
 }
 
 Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance) {

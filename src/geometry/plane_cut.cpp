@@ -1,43 +1,44 @@
 // Where a triangle meets the plane of another triangle.
-#include <cmath>
-
 #include "float_rule.h"
 #include "geometry.h"
 
 using kernel::dot;
-using kernel::Wide;
 using kernel::wideCross;
 using kernel::wideDifference;
 
+PlaneSides planeSides(const Wide (&triangle)[3], const Wide (&plane)[3], double tolerance) {
+  // 1. The normal n = (e - d) x (f - d) of the plane through d, e, f.
+  const Wide& d = plane[0];
+  const Wide de = plane[1] - d, df = plane[2] - d;
+  const Wide n = wideCross(de, df);
+  PlaneSides sides;
+  for (int k = 0; k < 3; ++k) sides.values[k] = dot(n, triangle[k] - d);
+  // 2. Corner k lies in the plane when its distance n.(k - d) / |n| is at
+  //    most the tolerance; else on the side into which n points, or the
+  //    other. NaN counts as in the plane.
+  const double squared = tolerance * tolerance, limit = squared * dot(n, n);
+  auto side = [limit](double value) {
+    if (!(value * value > limit)) return 0;
+    return value > 0.0 ? 1 : -1;
+  };
+  sides.a = side(sides.values[0]);
+  sides.b = side(sides.values[1]);
+  sides.c = side(sides.values[2]);
+  // 3. When d, e, f are nearly on one line the plane means little: its third
+  //    corner then lies within the tolerance of the line through the farthest
+  //    two, whose length is at most |e - d| + |f - d|. (A triangle wholly on
+  //    one side of it misses that line all the same.)
+  if (!oneSided(sides)) {
+    sides.mayBeFlat = !(dot(n, n) >= squared * 2.0 * (dot(de, de) + dot(df, df)));
+  }
+  return sides;
+}
+
 PlaneSides planeSides(const Point& a, const Point& b, const Point& c, const Point& d,
                       const Point& e, const Point& f, double tolerance) {
-  PlaneSides sides;
-  // 1. The normal n = (e - d) x (f - d) of the plane through d, e, f.
-  const Wide de = wideDifference(e, d), df = wideDifference(f, d);
-  const Wide n = wideCross(de, df);
-  // 2. Corner k lies in the plane when its distance n.(k - d) / |n| is below
-  //    the tolerance; else on the side into which n points, or the other.
-  const double limit = tolerance * tolerance * dot(n, n);
-  const Point* corners[3] = {&a, &b, &c};
-  int* side[3] = {&sides.a, &sides.b, &sides.c};
-  // The float nearest a typed number can be off by one part in 2^24 of its
-  // size, which is at most 0.06 tolerance; moving each point that far
-  // changes n.(k - d) by less than 4 * 0.06 tolerance (|e-d|^2 + |f-d|^2 +
-  // |k-d|^2). A side is sure when the value is larger than that.
-  const double moved = 4.0 * 0.06 * tolerance, spread = dot(de, de) + dot(df, df);
-  sides.sure = true;
-  for (int k = 0; k < 3; ++k) {
-    const Wide dk = wideDifference(*corners[k], d);
-    const double value = sides.values[k] = dot(n, dk);
-    *side[k] = 0;
-    if (!(value * value < limit)) *side[k] = value > 0.0 ? 1 : (value < 0.0 ? -1 : 0);
-    sides.sure = sides.sure && std::fabs(value) > moved * (spread + dot(dk, dk));
-  }  // NaN counts as in the plane, and is not sure
-  // 3. When d, e, f are nearly on one line the plane means little. Its third
-  //    corner then lies within the tolerance of the line through the farthest
-  //    two, whose length is at most |e - d| + |f - d|.
-  sides.mayBeFlat = !(dot(n, n) >= tolerance * tolerance * 2.0 * (dot(de, de) + dot(df, df)));
-  return sides;
+  const Wide triangle[3] = {toWide(a), toWide(b), toWide(c)};
+  const Wide plane[3] = {toWide(d), toWide(e), toWide(f)};
+  return planeSides(triangle, plane, tolerance);
 }
 
 Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point& e,
@@ -98,14 +99,19 @@ CutPlan cutPlan(const PlaneSides& sides) {
 
 int cutBySides(Point a, Point b, Point c, Point d, Point e, Point f, const PlaneSides& sides,
                Point& first, Point& second) {
-  const CutPlan plan = cutPlan(sides);
+  return cutByPlan(a, b, c, d, e, f, cutPlan(sides), first, second);
+}
+
+int cutByPlan(const Point& a, const Point& b, const Point& c, const Point& d, const Point& e,
+              const Point& f, const CutPlan& plan, Point& first, Point& second) {
   const Point* corners[3] = {&a, &b, &c};
-  // A corner is copied whole; a crossing by the float rule from the plane's
-  // coefficients, colour 9.
+  // A corner is copied whole; a crossing computed by the float rule from the
+  // plane's coefficients, colour 9.
+  const bool crosses = plan.first[0] != plan.first[1] || plan.second[0] != plan.second[1];
+  const Plane plane = crosses && plan.result == 3 ? planeThroughPoints(d, e, f) : Plane{};
   auto point = [&](const int (&which)[2]) {
     if (which[0] == which[1]) return *corners[which[0]];
-    return linePlaneIntersection(planeThroughPoints(d, e, f), *corners[which[0]],
-                                 *corners[which[1]]);
+    return linePlaneIntersection(plane, *corners[which[0]], *corners[which[1]]);
   };
   if (plan.result >= 2) first = point(plan.first);
   if (plan.result == 3) second = point(plan.second);

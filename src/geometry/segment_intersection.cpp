@@ -1,16 +1,15 @@
 // What two segments in space have in common.
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
-#include <tuple>
-#include <utility>
 
 #include "float_rule.h"
 #include "geometry.h"
 
+using kernel::dot;
 using kernel::named;
 using kernel::Vector;
 using kernel::wide;
+using kernel::wideCross;
 
 namespace {
 
@@ -27,26 +26,30 @@ void writeCoordinates(Point p, Point& out) {
   out.z = p.z;
 }
 
+// The squared distance of p from the segment s.
+double squaredDistance(const Wide& p, const ReadySegment& s) {
+  const Wide sp = p - s.start;
+  double t = s.squared > 0.0 ? dot(sp, s.along) / s.squared : 0.0;
+  t = t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
+  const Wide off{sp.x - t * s.along.x, sp.y - t * s.along.y, sp.z - t * s.along.z};
+  return dot(off, off);
+}
+
 // A segment shorter than the tolerance is a point: it meets the other
-// segment only where it lies on it.
-int degenerateIntersection(Point p1, Point p2, Point p3, Point p4, double tolerance,
+// segment only where it lies within the tolerance of it.
+int degenerateIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
                            Point& first) {
-  const bool firstIsPoint = nearlySame(p1, p2, tolerance);
-  const bool secondIsPoint = nearlySame(p3, p4, tolerance);
-  if (firstIsPoint && secondIsPoint) {
-    if (!nearlySame(p1, p3, tolerance)) return 0;
-    writeCoordinates(p1, first);
-    return 1;
+  const double limit = tolerance * tolerance;
+  const bool oneIsPoint = one.squared < limit;
+  double distance;
+  if (oneIsPoint && other.squared < limit) {
+    const Wide apart = other.start - one.start;
+    distance = dot(apart, apart);
+  } else {
+    distance = oneIsPoint ? squaredDistance(one.start, other) : squaredDistance(other.start, one);
   }
-  // Within the tolerance of the other segment (pointInTriangle takes three
-  // corners on one line as the segment between them).
-  if (firstIsPoint) {
-    if (!pointInTriangle(p3, p4, p4, p1, tolerance)) return 0;
-    writeCoordinates(p1, first);
-    return 1;
-  }
-  if (!pointInTriangle(p1, p2, p2, p3, tolerance)) return 0;
-  writeCoordinates(p3, first);
+  if (!(distance < limit)) return 0;
+  writeCoordinates(oneIsPoint ? one.from : other.from, first);
   return 1;
 }
 
@@ -63,27 +66,30 @@ bool withinSegment(double s, double length, double tolerance) {
 }
 
 // p3 + t v by the float rule, checked against the same point in double.
-Point alongChecked(Point p3, float t, Vector v, double exactT, const kernel::Wide& exactV) {
+Point alongChecked(Point p3, float t, Vector v, const Wide& start, double exactT,
+                   const Wide& exactV) {
   Point computed;
   writeAlong(p3, t, v, computed);
-  return kernel::keepOrReplace(computed, kernel::wideAlong(p3, exactT, exactV));
+  const Point accurate{named(start.x + exactT * exactV.x), named(start.y + exactT * exactV.y),
+                       named(start.z + exactT * exactV.z), computed.color};
+  return kernel::keepOrReplace(computed, accurate);
 }
 
-// Parallel segments: if they lie on one line, clip p1-p2 to p3-p4 along
-// p3 + t v.
-int parallelIntersection(Point p1, Point p2, Point p3, Point p4, double tolerance, Point& first,
-                         Point& second) {
+// Parallel segments: if they lie on one line, clip one to other along
+// p3 + t v (p3, p4 the ends of other).
+int parallelIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
+                         Point& first, Point& second) {
   // 1. On one line when p1 lies within the tolerance of the line p3-p4:
   //    |(p1 - p3) x (p4 - p3)| < tolerance |p4 - p3|.
-  const kernel::Wide along = kernel::wideDifference(p4, p3);
-  const kernel::Wide toP1 = kernel::wideDifference(p1, p3), toP2 = kernel::wideDifference(p2, p3);
-  const kernel::Wide across = kernel::wideCross(along, toP1);
-  const double squaredLength = kernel::dot(along, along);
-  if (!(kernel::dot(across, across) < tolerance * tolerance * squaredLength)) return 0;
+  const Wide toP1 = one.start - other.start;
+  const Wide across = wideCross(other.along, toP1);
+  if (!(dot(across, across) < tolerance * tolerance * other.squared)) return 0;
   // 2. Parameters of p1 and p2 along p3 + t v: decided in double, printed by
   //    the float rule from one coordinate of v (x, else y, else z).
-  const double exact1 = kernel::dot(toP1, along) / squaredLength;
-  const double exact2 = kernel::dot(toP2, along) / squaredLength;
+  const Wide toP2{toP1.x + one.along.x, toP1.y + one.along.y, toP1.z + one.along.z};
+  const double exact1 = dot(toP1, other.along) / other.squared;
+  const double exact2 = dot(toP2, other.along) / other.squared;
+  const Point &p1 = one.from, &p2 = one.to, &p3 = other.from, &p4 = other.to;
   const Vector v = kernel::difference(p4, p3);
   const Vector w = kernel::difference(p1, p3);
   const Vector e = kernel::difference(p2, p3);
@@ -94,7 +100,7 @@ int parallelIntersection(Point p1, Point p2, Point p3, Point p4, double toleranc
   double lo = exact1, hi = exact2;
   if (hi < lo) std::swap(lo, hi), std::swap(t1, t2);
   // 4. Disjoint from [0, 1], unless the gap is shorter than the tolerance.
-  const double length = std::sqrt(squaredLength);
+  const double length = std::sqrt(other.squared);
   if ((lo - 1.0) * length >= tolerance || -hi * length >= tolerance) return 0;
   // 5. Clip to p3-p4: an end beyond it becomes p3 or p4.
   if (lo < 0.0) lo = 0.0, t1 = 0.0f;
@@ -104,11 +110,12 @@ int parallelIntersection(Point p1, Point p2, Point p3, Point p4, double toleranc
   // 6.-7. One point, or a stretch longer than the tolerance. An end within
   //    the tolerance of p1, p2, p3 or p4 is that point.
   auto end = [&](float t, double exact) {
-    for (const auto& [corner, at] : {std::pair{p3, 0.0}, std::pair{p4, 1.0}, std::pair{p1, exact1},
-                                     std::pair{p2, exact2}}) {
-      if (std::fabs(exact - at) * length < tolerance) return corner;
+    const Point* corners[4] = {&p3, &p4, &p1, &p2};
+    const double at[4] = {0.0, 1.0, exact1, exact2};
+    for (int i = 0; i < 4; ++i) {
+      if (std::fabs(exact - at[i]) * length < tolerance) return *corners[i];
     }
-    return alongChecked(p3, t, v, exact, along);
+    return alongChecked(p3, t, v, other.start, exact, other.along);
   };
   writeCoordinates(end(t1, lo), first);
   if ((hi - lo) * length < tolerance) return 1;
@@ -144,34 +151,29 @@ bool solveInPlane(CoordinatePlane plane, Vector u, Vector v, Vector w, Vector n,
 // Segments that are not parallel: they meet when their lines pass within the
 // tolerance of each other at a point of both segments (decided in double);
 // the point is then computed by the float rule in one coordinate plane.
-int crossingIntersection(Point p1, Point p2, Point p3, Point p4, const kernel::Wide& U,
-                         const kernel::Wide& V, const kernel::Wide& N, double tolerance,
-                         Point& first) {
+int crossingIntersection(const ReadySegment& one, const ReadySegment& other, const Wide& N,
+                         double NN, double tolerance, Point& first) {
   // 1. The lines' distance apart is |(p3 - p1).N| / |N|, N = U x V.
-  const kernel::Wide W = kernel::wideDifference(p3, p1);
-  const double NN = kernel::dot(N, N);
-  const double apart = kernel::dot(W, N);
+  const Wide W = other.start - one.start;
+  const double apart = dot(W, N);
   if (!(apart * apart < tolerance * tolerance * NN)) return 0;
   // 2. Where they come closest: p1 + s U and p3 + t V.
-  const double s = kernel::dot(kernel::wideCross(W, V), N) / NN;
-  const double t = kernel::dot(kernel::wideCross(W, U), N) / NN;
-  if (!withinSegment(s, std::sqrt(kernel::dot(U, U)), tolerance) ||
-      !withinSegment(t, std::sqrt(kernel::dot(V, V)), tolerance)) {
-    return 0;
-  }
+  const double s = dot(wideCross(W, other.along), N) / NN;
+  const double t = dot(wideCross(W, one.along), N) / NN;
+  const double lengthU = std::sqrt(one.squared), lengthV = std::sqrt(other.squared);
+  if (!withinSegment(s, lengthU, tolerance) || !withinSegment(t, lengthV, tolerance)) return 0;
   // 3. A meeting within the tolerance of an end of either segment is that end.
-  const double lengthU = std::sqrt(kernel::dot(U, U)), lengthV = std::sqrt(kernel::dot(V, V));
-  for (const auto& [at, length, start, end] :
-       {std::tuple{s, lengthU, p1, p2}, std::tuple{t, lengthV, p3, p4}}) {
-    if (std::fabs(at) * length < tolerance) return writeCoordinates(start, first), 1;
-    if (std::fabs(at - 1.0) * length < tolerance) return writeCoordinates(end, first), 1;
-  }
+  if (std::fabs(s) * lengthU < tolerance) return writeCoordinates(one.from, first), 1;
+  if (std::fabs(s - 1.0) * lengthU < tolerance) return writeCoordinates(one.to, first), 1;
+  if (std::fabs(t) * lengthV < tolerance) return writeCoordinates(other.from, first), 1;
+  if (std::fabs(t - 1.0) * lengthV < tolerance) return writeCoordinates(other.to, first), 1;
   // 4. The point by the float rule: xy unless a segment runs along z, then
   //    xz unless a segment runs along y, else yz; a plane that the segments'
   //    plane projects to a line (x = 0, y = 0, x = y ...) gives way to the one
   //    onto which it projects the largest.
-  const Vector u = kernel::difference(p2, p1);
-  const Vector v = kernel::difference(p4, p3);
+  const Point &p1 = one.from, &p3 = other.from;
+  const Vector u = kernel::difference(one.to, p1);
+  const Vector v = kernel::difference(other.to, p3);
   const Vector w = kernel::difference(p1, p3);
   const Vector n = kernel::cross(u, v);
   CoordinatePlane plane = CoordinatePlane::XY;
@@ -187,11 +189,22 @@ int crossingIntersection(Point p1, Point p2, Point p3, Point p4, const kernel::W
                                    : CoordinatePlane::YZ;
     solveInPlane(plane, u, v, w, n, sFloat);
   }
-  writeCoordinates(alongChecked(p1, sFloat, u, s, U), first);
+  writeCoordinates(alongChecked(p1, sFloat, u, one.start, s, one.along), first);
   return 1;
 }
 
 }  // namespace
+
+ReadySegment readySegment(const Point& from, const Point& to, const Wide& start,
+                          const Wide& end) {
+  ReadySegment segment;
+  segment.from = from;
+  segment.to = to;
+  segment.start = start;
+  segment.along = end - start;
+  segment.squared = dot(segment.along, segment.along);
+  return segment;
+}
 
 int segmentIntersection(Point p1, Point p2, Point p3, Point p4, Point& first, Point& second) {
   return segmentIntersection(p1, p2, p3, p4, toleranceFor({p1, p2, p3, p4}), first, second);
@@ -199,18 +212,27 @@ int segmentIntersection(Point p1, Point p2, Point p3, Point p4, Point& first, Po
 
 int segmentIntersection(Point p1, Point p2, Point p3, Point p4, double tolerance, Point& first,
                         Point& second) {
+  return segmentIntersection(readySegment(p1, p2, toWide(p1), toWide(p2)),
+                             readySegment(p3, p4, toWide(p3), toWide(p4)), tolerance, first,
+                             second);
+}
+
+int segmentIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
+                        Point& first, Point& second) {
   // 0. A segment shorter than the tolerance is a point.
-  if (nearlySame(p1, p2, tolerance) || nearlySame(p3, p4, tolerance)) {
-    return degenerateIntersection(p1, p2, p3, p4, tolerance, first);
+  const double limit = tolerance * tolerance;
+  if (one.squared < limit || other.squared < limit) {
+    return degenerateIntersection(one, other, tolerance, first);
   }
   // 1. Parallel when the shorter segment turns away from the other's
   //    direction by less than the tolerance over its length:
   //    |U x V| < tolerance * max(|U|, |V|), and never below kTolerance.
-  const kernel::Wide U = kernel::wideDifference(p2, p1), V = kernel::wideDifference(p4, p3);
-  const kernel::Wide N = kernel::wideCross(U, V);
-  const double longer = std::max(kernel::dot(U, U), kernel::dot(V, V));
-  const double limit = std::max(kTolerance * kTolerance, tolerance * tolerance * longer);
-  if (kernel::dot(N, N) < limit) return parallelIntersection(p1, p2, p3, p4, tolerance, first, second);
+  const Wide N = wideCross(one.along, other.along);
+  const double NN = dot(N, N);
+  const double longer = std::max(one.squared, other.squared);
+  if (NN < std::max(kTolerance * kTolerance, limit * longer)) {
+    return parallelIntersection(one, other, tolerance, first, second);
+  }
   // 2. Otherwise they cross, or miss each other.
-  return crossingIntersection(p1, p2, p3, p4, U, V, N, tolerance, first);
+  return crossingIntersection(one, other, N, NN, tolerance, first);
 }

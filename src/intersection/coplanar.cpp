@@ -24,11 +24,6 @@ struct CornerList {
   }
 };
 
-struct Edge {
-  Point from;
-  Point to;
-};
-
 }  // namespace
 
 Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Point& c1,
@@ -39,25 +34,35 @@ Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Po
   answer.segmentStyle = SegmentStyle::Coplanar;
   const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
   CornerList corners{answer, tolerance};
+  const Point* const first[3] = {&a1, &b1, &c1};
+  const Point* const second[3] = {&a2, &b2, &c2};
+  const Wide one[3] = {toWide(a1), toWide(b1), toWide(c1)};
+  const Wide two[3] = {toWide(a2), toWide(b2), toWide(c2)};
   // Phase 1: corners of the first triangle inside the second.
-  for (const Point& corner : {a1, b1, c1}) {
-    if (pointInTriangle(a2, b2, c2, corner, tolerance)) corners.addIfNew(corner);
+  const ReadyTriangle triangle2 = readyTriangle(two);
+  for (int k = 0; k < 3; ++k) {
+    if (pointInTriangle(triangle2, one[k], tolerance)) corners.addIfNew(*first[k]);
   }
   // Phase 2: corners of the second triangle inside the first.
-  for (const Point& corner : {a2, b2, c2}) {
-    if (pointInTriangle(a1, b1, c1, corner, tolerance)) corners.addIfNew(corner);
+  const ReadyTriangle triangle1 = readyTriangle(one);
+  for (int k = 0; k < 3; ++k) {
+    if (pointInTriangle(triangle1, two[k], tolerance)) corners.addIfNew(*second[k]);
   }
   // Phase 3: every edge of the first triangle against every edge of the
   // second, edges in the order AB, AC, BC. Crossing points carry colour 9.
-  Point first, second;
-  const Edge firstEdges[3] = {{a1, b1}, {a1, c1}, {b1, c1}};
-  const Edge secondEdges[3] = {{a2, b2}, {a2, c2}, {b2, c2}};
-  for (const Edge& outer : firstEdges) {
-    for (const Edge& inner : secondEdges) {
-      const int common = segmentIntersection(outer.from, outer.to, inner.from, inner.to, tolerance,
-                                             first, second);
-      if (common == 1 || common == 2) corners.addIfNew(first);
-      if (common == 2) corners.addIfNew(second);
+  static constexpr int kEdges[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+  ReadySegment edges1[3], edges2[3];
+  for (int i = 0; i < 3; ++i) {
+    const int from = kEdges[i][0], to = kEdges[i][1];
+    edges1[i] = readySegment(*first[from], *first[to], one[from], one[to]);
+    edges2[i] = readySegment(*second[from], *second[to], two[from], two[to]);
+  }
+  Point crossing, end;
+  for (const ReadySegment& outer : edges1) {
+    for (const ReadySegment& inner : edges2) {
+      const int common = segmentIntersection(outer, inner, tolerance, crossing, end);
+      if (common == 1 || common == 2) corners.addIfNew(crossing);
+      if (common == 2) corners.addIfNew(end);
     }
   }
   return answer;

@@ -1,7 +1,6 @@
 // How two triangles in space meet.
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 #include "float_rule.h"
 #include "intersection.h"
@@ -49,11 +48,6 @@ Point alongCut(Point origin, float t, Vector direction) {
   return point;
 }
 
-using kernel::Wide;
-
-Wide asWide(const Point& p) {
-  return {wide(p.x), wide(p.y), wide(p.z)};
-}
 
 Point rounded(const Wide& p) {
   return Point{named(p.x), named(p.y), named(p.z), kDefaultColor};
@@ -71,33 +65,93 @@ double detour(const Wide& p, const Wide& a, const Wide& b) {
 // A cut point of triangle k computed in double: a corner as it is, or the
 // crossing of edge i-j at k_i + v_i / (v_i - v_j) (k_j - k_i), where v are
 // the corners' signed values against the other plane.
-Wide cutPointInDouble(const Point* const (&k)[3], const PlaneSides& sides, const int (&which)[2]) {
-  const Wide from = asWide(*k[which[0]]);
+Wide cutPointInDouble(const Wide (&k)[3], const PlaneSides& sides, const int (&which)[2]) {
+  const Wide& from = k[which[0]];
   if (which[0] == which[1]) return from;
   const double vi = sides.values[which[0]], vj = sides.values[which[1]];
   const double t = vi / (vi - vj);
-  const Wide edge = kernel::wideDifference(*k[which[1]], *k[which[0]]);
+  const Wide edge = k[which[1]] - from;
   return {from.x + t * edge.x, from.y + t * edge.y, from.z + t * edge.z};
 }
+
+// The box of a triangle: its smallest and largest x, y and z.
+struct Box {
+  float low[3];
+  float high[3];
+};
+
+Box boxOf(const Point& a, const Point& b, const Point& c) {
+  auto low = [](float u, float v, float w) { return u < v ? (u < w ? u : w) : (v < w ? v : w); };
+  auto high = [](float u, float v, float w) { return u > v ? (u > w ? u : w) : (v > w ? v : w); };
+  return Box{{low(a.x, b.x, c.x), low(a.y, b.y, c.y), low(a.z, b.z, c.z)},
+             {high(a.x, b.x, c.x), high(a.y, b.y, c.y), high(a.z, b.z, c.z)}};
+}
+
+// The tolerance of the six corners: the largest coordinate in size is an end
+// of one of the boxes.
+double toleranceOf(const Box& one, const Box& two) {
+  float largest = 0.0f;
+  for (const Box* box : {&one, &two}) {
+    for (int axis = 0; axis < 3; ++axis) {
+      const float low = std::fabs(box->low[axis]), high = std::fabs(box->high[axis]);
+      largest = low > largest ? low : largest;
+      largest = high > largest ? high : largest;
+    }
+  }
+  const double tenth = wide(largest) / 10.0;
+  return kTolerance * (tenth > 1.0 ? tenth : 1.0);
+}
+
+// True when the boxes lie more than gap apart along some axis. The float
+// differences are off by far less than the tolerance that gap holds.
+bool apart(const Box& one, const Box& two, float gap) {
+  for (int axis = 0; axis < 3; ++axis) {
+    if (one.low[axis] - two.high[axis] > gap || two.low[axis] - one.high[axis] > gap) return true;
+  }
+  return false;
+}
+
+// The corners of a pair, as given and in double.
+struct Corners {
+  const Point* first[3];
+  const Point* second[3];
+  Wide one[3];
+  Wide two[3];
+};
 
 // What the cut segments U1-U2 and V1-V2 of two triangles in different planes
 // have in common. Both lie on the line where the planes meet; they are
 // compared as intervals along V1 + t (V2 - V1), in double from the corners
 // (Ux, Vx), and gaps and stretches shorter than the tolerance count as a
-// single point. The ends are then computed by the float rule from the
-// rounded cut points (U, V) and checked against the ends in double.
-Intersection meetCuts(const Point (&U)[2], const Wide (&Ux)[2], const Point (&V)[2],
-                      const Wide (&Vx)[2], double tolerance) {
+// single point. Only then are the cut points computed by the float rule
+// (U, V), and the ends from them, checked against the ends in double.
+Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& plan2,
+                      const Wide (&Ux)[2], const Wide (&Vx)[2], double tolerance) {
   // One answer object for every return, built in place in the caller's
   // result: copying it just after its corners are written costs more than
   // all the arithmetic here.
   Intersection common;  // nothing, until found otherwise
   const Wide D{Vx[1].x - Vx[0].x, Vx[1].y - Vx[0].y, Vx[1].z - Vx[0].z};
   const double squared = kernel::dot(D, D), length = std::sqrt(squared);
+  // The cut points by the float rule, each computed only once it is needed,
+  // from the other triangle's plane coefficients.
+  Plane planes[2];
+  bool planeMade[2] = {false, false};
+  auto cutPoint = [&](int triangle, const int (&which)[2]) {
+    const Point* const* own = triangle == 0 ? c.first : c.second;
+    if (which[0] == which[1]) return *own[which[0]];
+    if (!planeMade[triangle]) {
+      const Point* const* other = triangle == 0 ? c.second : c.first;
+      planes[triangle] = planeThroughPoints(*other[0], *other[1], *other[2]);
+      planeMade[triangle] = true;
+    }
+    return linePlaneIntersection(planes[triangle], *own[which[0]], *own[which[1]]);
+  };
   // 1. The second cut is a single point.
   if (!(length >= tolerance)) {
     if (detour(Vx[0], Ux[0], Ux[1]) < tolerance) {
-      const Point point{V[0].x, V[0].y, V[0].z, kDefaultColor};
+      const Point V1 = cutPoint(1, plan2.first);
+      const Point point{V1.x, V1.y, V1.z, kDefaultColor};
       setPoint(common, PointStyle::Crossing, kernel::keepOrReplace(point, rounded(Vx[0])));
     }
     return common;
@@ -118,14 +172,29 @@ Intersection meetCuts(const Point (&U)[2], const Wide (&Ux)[2], const Point (&V)
   hi = std::min(std::max(hi, 0.0), 1.0);
   // 5. By the float rule: U1 and U2 along V1 -> V2, measured by its largest
   //    coordinate (x before y before z on a tie), clipped to the second cut.
+  const Point V[2] = {cutPoint(1, plan2.first), cutPoint(1, plan2.second)};
   const Vector d = kernel::difference(V[1], V[0]);
   int axis = 0;
   if (std::fabs(d.y) > std::fabs(component(d, axis))) axis = 1;
   if (std::fabs(d.z) > std::fabs(component(d, axis))) axis = 2;
+  // An end within the tolerance of a cut point that is a typed corner is
+  // that corner, and prints as typed.
+  const int* const plans[4] = {plan1.first, plan1.second, plan2.first, plan2.second};
+  const Wide* const cut[4] = {&Ux[0], &Ux[1], &Vx[0], &Vx[1]};
   auto end = [&](int from, double exact) {
-    const float w = named(wide(coordinate(U[from], axis)) - wide(coordinate(V[0], axis)));
-    const float at = clipToUnit(named(wide(w) / wide(component(d, axis))));
     const Wide accurate{Vx[0].x + exact * D.x, Vx[0].y + exact * D.y, Vx[0].z + exact * D.z};
+    for (int i = 0; i < 4; ++i) {
+      const int* which = plans[i];
+      const Wide gap = accurate - *cut[i];
+      if (which[0] == which[1] && std::fabs(gap.x) < tolerance && std::fabs(gap.y) < tolerance &&
+          std::fabs(gap.z) < tolerance) {
+        const Point& corner = *(i < 2 ? c.first : c.second)[which[0]];
+        return Point{corner.x, corner.y, corner.z, kDefaultColor};
+      }
+    }
+    const Point U = cutPoint(0, from == 0 ? plan1.first : plan1.second);
+    const float w = named(wide(coordinate(U, axis)) - wide(coordinate(V[0], axis)));
+    const float at = clipToUnit(named(wide(w) / wide(component(d, axis))));
     return kernel::keepOrReplace(alongCut(V[0], at, d), rounded(accurate));
   };
   // 6. A single point, or the common stretch in the direction V1 -> V2.
@@ -140,11 +209,16 @@ Intersection meetCuts(const Point (&U)[2], const Wide (&Ux)[2], const Point (&V)
   return common;
 }
 
-// A computed corner within the tolerance of one of the six typed corners is
+// A computed corner within the tolerance of one of the typed corners is
 // that corner, and prints as typed rather than as a point computed next to it.
-Point asTyped(const Point& computed, std::initializer_list<Point> corners, double tolerance) {
-  for (const Point& corner : corners) {
-    if (nearlySame(computed, corner, tolerance)) return Point{corner.x, corner.y, corner.z, computed.color};
+Point asTyped(const Point& computed, const Point* const* typed, const Wide* inDouble, int count,
+              double tolerance) {
+  const Wide p = toWide(computed);
+  for (int i = 0; i < count; ++i) {
+    const Wide d = p - inDouble[i];
+    if (std::fabs(d.x) < tolerance && std::fabs(d.y) < tolerance && std::fabs(d.z) < tolerance) {
+      return Point{typed[i]->x, typed[i]->y, typed[i]->z, computed.color};
+    }
   }
   return computed;
 }
@@ -164,7 +238,9 @@ bool passesThrough(const Shape& segment, const Point& k1, const Point& k2, const
     through = sides.a == 0 ? k1 : (sides.b == 0 ? k2 : k3);
   } else {
     const Point &p = segment.ends[0], &q = segment.ends[1];
-    through = asTyped(planeCrossing(p, q, a, b, c), {a, b, c}, tolerance);
+    const Point* const typed[3] = {&a, &b, &c};
+    const Wide inDouble[3] = {toWide(a), toWide(b), toWide(c)};
+    through = asTyped(planeCrossing(p, q, a, b, c), typed, inDouble, 3, tolerance);
   }
   return pointInTriangle(a, b, c, through, tolerance) != 0;
 }
@@ -206,47 +282,38 @@ Intersection degenerateAnswer(const Point& a1, const Point& b1, const Point& c1,
   return common;
 }
 
-bool inThePlane(const PlaneSides& sides) {
-  return sides.a == 0 && sides.b == 0 && sides.c == 0;
-}
-
 // Two proper triangles, each against the other's plane.
-Intersection properAnswer(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
-                          const Point& b2, const Point& c2, const PlaneSides& sides1,
-                          const PlaneSides& sides2, double tolerance) {
-  // 2.-4. The cut points start as (0, 0, 0) in colour 9.
-  Point U[2], V[2];
-  const int cut1 = cutBySides(a1, b1, c1, a2, b2, c2, sides1, U[0], U[1]);
-  const int cut2 = cutBySides(a2, b2, c2, a1, b1, c1, sides2, V[0], V[1]);
-  // 5. One triangle lies in the other's plane; the two findings need not agree.
-  if (cut1 == 1 || cut2 == 1) return findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
-  // 6. Different planes: U1(-U2) and V1(-V2) lie on the line where they meet.
-  if (cut1 == 2 && cut2 == 2) {
-    if (nearlySame(U[0], V[0], tolerance)) return pointAnswer(PointStyle::Touching, U[0]);
-    return Intersection{};
-  }
-  // The same cut points in double, for the decisions.
-  const Point* const first[3] = {&a1, &b1, &c1};
-  const Point* const second[3] = {&a2, &b2, &c2};
+Intersection properAnswer(const Corners& c, const PlaneSides& sides1, const PlaneSides& sides2,
+                          double tolerance) {
+  // 2.-4. What each cut is: a corner, an edge in the plane, or crossings.
   const CutPlan plan1 = cutPlan(sides1), plan2 = cutPlan(sides2);
-  const Wide Ux[2] = {cutPointInDouble(first, sides1, plan1.first),
-                      cutPointInDouble(first, sides1, plan1.second)};
-  const Wide Vx[2] = {cutPointInDouble(second, sides2, plan2.first),
-                      cutPointInDouble(second, sides2, plan2.second)};
-  if (cut1 == 2) {
-    if (detour(Ux[0], Vx[0], Vx[1]) < tolerance) return pointAnswer(PointStyle::OnCut, U[0]);
+  // 5. One triangle lies in the other's plane; the two findings need not agree.
+  if (plan1.result == 1 || plan2.result == 1) {
+    return findCoplanarIntersection(*c.first[0], *c.first[1], *c.first[2], *c.second[0],
+                                    *c.second[1], *c.second[2]);
+  }
+  // 6. Different planes: U1(-U2) and V1(-V2) lie on the line where they meet.
+  //    A cut that is one corner is that corner.
+  const Point& U1 = *c.first[plan1.first[0]];
+  const Point& V1 = *c.second[plan2.first[0]];
+  if (plan1.result == 2 && plan2.result == 2) {
+    if (nearlySame(U1, V1, tolerance)) return pointAnswer(PointStyle::Touching, U1);
     return Intersection{};
   }
-  if (cut2 == 2) {
-    if (detour(Vx[0], Ux[0], Ux[1]) < tolerance) return pointAnswer(PointStyle::OnCut, V[0]);
+  // The cut points in double, for the decisions.
+  const Wide Ux[2] = {cutPointInDouble(c.one, sides1, plan1.first),
+                      cutPointInDouble(c.one, sides1, plan1.second)};
+  const Wide Vx[2] = {cutPointInDouble(c.two, sides2, plan2.first),
+                      cutPointInDouble(c.two, sides2, plan2.second)};
+  if (plan1.result == 2) {
+    if (detour(Ux[0], Vx[0], Vx[1]) < tolerance) return pointAnswer(PointStyle::OnCut, U1);
     return Intersection{};
   }
-  Intersection common = meetCuts(U, Ux, V, Vx, tolerance);
-  for (int i = 0; i < common.count; ++i) {
-    Point& corner = common.corners[static_cast<std::size_t>(i)];
-    corner = asTyped(corner, {a1, b1, c1, a2, b2, c2}, tolerance);
+  if (plan2.result == 2) {
+    if (detour(Vx[0], Ux[0], Ux[1]) < tolerance) return pointAnswer(PointStyle::OnCut, V1);
+    return Intersection{};
   }
-  return common;
+  return meetCuts(c, plan1, plan2, Ux, Vx, tolerance);
 }
 
 // The answer when either triangle may be a point or a segment; two proper
@@ -257,12 +324,15 @@ Intersection shapesAnswer(const Point& a1, const Point& b1, const Point& c1, con
   const Shape second = shapeOf(a2, b2, c2, tolerance);
   if (first.corners == 3 && second.corners == 3) {
     // Thin, but proper: the sides of each against the other's plane hold.
-    const PlaneSides sides1 = planeSides(a1, b1, c1, a2, b2, c2, tolerance);
-    const PlaneSides sides2 = planeSides(a2, b2, c2, a1, b1, c1, tolerance);
-    if (!inThePlane(sides1) && !inThePlane(sides2) && (oneSided(sides1) || oneSided(sides2))) {
-      return Intersection{};
-    }
-    return properAnswer(a1, b1, c1, a2, b2, c2, sides1, sides2, tolerance);
+    const Corners c{{&a1, &b1, &c1},
+                    {&a2, &b2, &c2},
+                    {toWide(a1), toWide(b1), toWide(c1)},
+                    {toWide(a2), toWide(b2), toWide(c2)}};
+    const PlaneSides sides1 = planeSides(c.one, c.two, tolerance);
+    if (oneSided(sides1)) return Intersection{};
+    const PlaneSides sides2 = planeSides(c.two, c.one, tolerance);
+    if (oneSided(sides2)) return Intersection{};
+    return properAnswer(c, sides1, sides2, tolerance);
   }
   return degenerateAnswer(a1, b1, c1, a2, b2, c2, first, second, tolerance);
 }
@@ -271,23 +341,27 @@ Intersection shapesAnswer(const Point& a1, const Point& b1, const Point& c1, con
 
 Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
                               const Point& b2, const Point& c2) {
-  const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
-  // 1. Each triangle against the other's plane. If either lies wholly on
+  // 1. Triangles whose boxes lie apart by more than the tolerance (three
+  //    times it, to be safe) do not meet: every test below finds only points
+  //    within the tolerance of both. Most pairs that miss each other end here.
+  const Box box1 = boxOf(a1, b1, c1), box2 = boxOf(a2, b2, c2);
+  const double tolerance = toleranceOf(box1, box2);
+  if (apart(box1, box2, named(3.0 * tolerance))) return Intersection{};
+  // 2. Each triangle against the other's plane. If either lies wholly on
   //    one side of the other's plane they do not meet, and no crossing point
   //    need be computed. A triangle whose corners may be on one line has no
   //    plane to speak of: see what the triangles really are.
-  const PlaneSides sides1 = planeSides(a1, b1, c1, a2, b2, c2, tolerance);
+  const Corners c{{&a1, &b1, &c1},
+                  {&a2, &b2, &c2},
+                  {toWide(a1), toWide(b1), toWide(c1)},
+                  {toWide(a2), toWide(b2), toWide(c2)}};
+  const PlaneSides sides1 = planeSides(c.one, c.two, tolerance);
+  if (oneSided(sides1)) return Intersection{};
   if (sides1.mayBeFlat) return shapesAnswer(a1, b1, c1, a2, b2, c2, tolerance);
-  if (oneSided(sides1) && sides1.sure) return Intersection{};
-  const PlaneSides sides2 = planeSides(a2, b2, c2, a1, b1, c1, tolerance);
+  const PlaneSides sides2 = planeSides(c.two, c.one, tolerance);
+  if (oneSided(sides2)) return Intersection{};
   if (sides2.mayBeFlat) return shapesAnswer(a1, b1, c1, a2, b2, c2, tolerance);
-  // 2. A triangle in the other's plane (by the better judge of the two: a
-  //    thin plane can misjudge) is the coplanar case; otherwise either one
-  //    wholly on one side means they do not meet.
-  if (!inThePlane(sides1) && !inThePlane(sides2) && (oneSided(sides1) || oneSided(sides2))) {
-    return Intersection{};
-  }
-  return properAnswer(a1, b1, c1, a2, b2, c2, sides1, sides2, tolerance);
+  return properAnswer(c, sides1, sides2, tolerance);
 }
 
 namespace {

@@ -79,7 +79,8 @@ TEST(Console, BadInputIsNamedOnceAndTheRestStaysZero) {
       {"4 5 0 4 1 x 7 7 7\n", "Greska: kod koordinate b1.z uneti tekst nije broj;", nullptr},
       {"0 0 0 1 0 0 0 1 0 4 3,5 1\n",
        "Greska: kod a2.y procitano je 3; decimale se odvajaju tackom, ne zarezom.",
-       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n"},
+       "Presek zadatih trouglova je duz:\nMN (0.571429 - 0.000000, 0.428571 - 0.000000, 0.000000 - "
+       "0.000000).\n"},
       {"1 2 ,5\n", "Greska: kod koordinate a1.z uneti tekst nije broj (decimale se odvajaju tackom",
        nullptr},
       {"1 nan 3\n", "Greska: kod koordinate a1.y procitano je nan, sto nije konacan broj;", nullptr},
@@ -94,7 +95,9 @@ TEST(Console, BadInputIsNamedOnceAndTheRestStaysZero) {
     SCOPED_TRACE(row.input);
     const ProgramOutput run = runProgram("trikros", row.input);
     EXPECT_EQ(run.out.rfind(kPrompts, 0), 0u);
-    if (row.report != nullptr) EXPECT_EQ(run.out, kPrompts + row.report);
+    if (row.report != nullptr) {
+      EXPECT_EQ(run.out, kPrompts + row.report);
+    }
     EXPECT_EQ(run.err.rfind(row.complaint, 0), 0u) << run.err;
     EXPECT_EQ(run.err.find("Greska", 1), std::string::npos) << "complains only once";
   }

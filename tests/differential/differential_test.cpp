@@ -1,5 +1,6 @@
 // The program's intersection against exact rational arithmetic, on pairs of
-// triangles with integer corners in -5..5 as a class would type them.
+// triangles as a class would type them: integers within 5 and within 100, and
+// values with one decimal within 100.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,7 +28,9 @@ int pairsPerDistribution() {
   const int pairs = text != nullptr ? std::atoi(text) : 0;
   return pairs > 0 ? pairs : TRIKROS_DIFFERENTIAL_PAIRS;
 }
-constexpr Grid kClassroom{1, 5};  // integers -5..5
+constexpr Grid kClassroom{1, 5};     // integers -5..5
+constexpr Grid kHundreds{1, 100};    // integers -100..100
+constexpr Grid kDecimals{10, 1000};  // one decimal, -100.0..100.0
 constexpr int kShownDisagreements = 10;
 
 // ---- The exact reference on answers known by hand --------------------------
@@ -223,44 +226,64 @@ namespace {
 
 // Compares the program with the exact answer on the pairs of one
 // distribution; prints the agreement and fails with the first disagreements.
+// Integers are exact floats, and every answer must be right in every detail.
+// The float nearest a typed decimal can move a shallow crossing by more than
+// 0.0001, so there one answer in a thousand may miss.
 void expectAgreement(Distribution distribution, Grid grid, int pairs) {
   PairSource source(distribution, grid, seedFor(distribution, grid));
-  int kindAgreements = 0, cornerAgreements = 0;
+  int right = 0, reports = 0;
   std::array<int, 7> byKind{};  // true kinds: none, point, segment, triangle ... hexagon
   std::vector<std::string> shown;
   for (int i = 0; i < pairs; ++i) {
     const Comparison c = compare(source.next());
     ++byKind.at(c.expected.size());
-    kindAgreements += c.kindAgrees ? 1 : 0;
-    cornerAgreements += c.cornersAgree ? 1 : 0;
-    if (!c.cornersAgree && static_cast<int>(shown.size()) < kShownDisagreements) {
+    right += c.cornersAgree ? 1 : 0;
+    reports += c.reportAgrees ? 1 : 0;
+    if (!c.reportAgrees && static_cast<int>(shown.size()) < kShownDisagreements) {
       shown.push_back("pair " + std::to_string(i) + "\n" + describe(c));
     }
   }
-  std::cout << name(distribution) << ": " << pairs << " pairs; kind agrees in " << kindAgreements
-            << ", corners agree in " << cornerAgreements << "\n  true kinds:";
+  std::cout << name(distribution) << ": " << pairs << " pairs; kind and corners right in "
+            << right << ", message and order of corners too in " << reports << "\n  true kinds:";
   for (std::size_t k = 0; k < byKind.size(); ++k) {
     std::cout << " " << kindName(static_cast<int>(k)) << " " << byKind[k];
   }
   std::cout << "\n";
   std::string disagreements;
   for (const std::string& s : shown) disagreements += s;
-  EXPECT_EQ(kindAgreements, pairs) << disagreements;
-  EXPECT_EQ(cornerAgreements, pairs) << disagreements;
+  const int allowed = grid.denominator == 1 ? 0 : pairs / 1000;
+  EXPECT_GE(right, pairs - allowed) << disagreements;
+  EXPECT_GE(reports, pairs - allowed) << disagreements;
   // The distribution must really exercise intersections, not only misses.
   EXPECT_GT(pairs - byKind[0], pairs / 5);
 }
 
-class AgreesWithExactArithmetic : public testing::TestWithParam<Distribution> {};
+struct Row {
+  Grid grid;
+  Distribution distribution;
+};
+
+class AgreesWithExactArithmetic : public testing::TestWithParam<Row> {};
 
 TEST_P(AgreesWithExactArithmetic, OnClassroomPairs) {
-  expectAgreement(GetParam(), kClassroom, pairsPerDistribution());
+  const Row& row = GetParam();
+  expectAgreement(row.distribution, row.grid, pairsPerDistribution());
 }
 
-// Known to fail: halves such as 2.5 within -5..5 (the fixed cases use them).
-INSTANTIATE_TEST_SUITE_P(Classroom, AgreesWithExactArithmetic, testing::ValuesIn(kAllDistributions),
-                         [](const testing::TestParamInfo<Distribution>& info) {
-                           std::string text = name(info.param);
+std::vector<Row> rows() {
+  std::vector<Row> all;
+  for (const Grid& grid : {kClassroom, kHundreds, kDecimals}) {
+    for (Distribution distribution : kAllDistributions) all.push_back({grid, distribution});
+  }
+  return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(Classroom, AgreesWithExactArithmetic, testing::ValuesIn(rows()),
+                         [](const testing::TestParamInfo<Row>& info) {
+                           std::string text = name(info.param.distribution) + "_within_" +
+                                              std::to_string(info.param.grid.limit /
+                                                             info.param.grid.denominator) +
+                                              (info.param.grid.denominator == 10 ? "_tenths" : "");
                            std::replace(text.begin(), text.end(), '-', '_');
                            return text;
                          });
