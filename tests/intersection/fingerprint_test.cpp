@@ -97,26 +97,26 @@ struct Kind {
 };
 
 const Kind kKinds[] = {
-    {"integers within 5", [](Random& r) { return onGrid(r, -5, 5, 1); }, 0xf34399bf6b16dfef},
+    {"integers within 5", [](Random& r) { return onGrid(r, -5, 5, 1); }, 0x13406ed19db5dc83},
     {"integers within 5 in z = 0", [](Random& r) { return inZ0(onGrid(r, -5, 5, 1)); },
-     0x9354fd396b2aff65},
+     0x1d1038a29dcf2977},
     {"integers within 5 in x = 0",
      [](Random& r) {
        const Point p = onGrid(r, -5, 5, 1);
        return pt(0, p.y, p.z);
      },
-     0xd0ab182ba59f0de3},
-    {"halves within 5", [](Random& r) { return onGrid(r, -10, 10, 0.5f); }, 0x358c3fee35beda2d},
+     0x992334c419ed7b58},
+    {"halves within 5", [](Random& r) { return onGrid(r, -10, 10, 0.5f); }, 0x62832da4253f7721},
     {"one decimal within 5 in z = 0", [](Random& r) { return inZ0(onGrid(r, -50, 50, 0.1f)); },
-     0x3d2c3d34ca18cc2a, asTenths},
-    {"any floats within 10", anywhere, 0x252b885c348ffdf4},
+     0x193c06c73d2bb196, asTenths},
+    {"any floats within 10", anywhere, 0x2e7a9c2bad668f2a},
     {"any floats in a tilted plane",
      [](Random& r) {
        const Point p = anywhere(r);
        return pt(p.x, p.y, 0.5f * p.x - 0.25f * p.y + 1);
      },
-     0xf017e76f3d69c9e1, onTiltedPlane},
-    {"hundreds", [](Random& r) { return onGrid(r, -5, 5, 100); }, 0x915e9b192fa223d6},
+     0xcd06a4095c473f0c, onTiltedPlane},
+    {"hundreds", [](Random& r) { return onGrid(r, -5, 5, 100); }, 0x8bd99162c4042c09},
 };
 
 constexpr int kPairsPerKind = 30000;
