@@ -41,7 +41,7 @@ void addTriangleEdges(Point a, Point b, Point c, ColorIndex color);
 // The largest coordinate, in size, that the program takes. Far beyond
 // classroom numbers, and small enough that every product in the computation
 // stays finite and float coordinates (spacing 0.0625 at a million) stay well
-// inside the tolerance (10 at a million).
+// inside the tolerance (1 at a million).
 inline constexpr float kLargestCoordinate = 1000000.0f;
 
 inline constexpr ColorIndex kAxisColor = 9;
