@@ -59,11 +59,10 @@ int edgeTests(const Pair& p) {
   const double tolerance = toleranceFor({p[0], p[1], p[2], p[3], p[4], p[5]});
   for (const auto& outer : kEdges) {
     for (const auto& inner : kEdges) {
-      common += segmentIntersection(p[static_cast<std::size_t>(outer[0])],
-                                    p[static_cast<std::size_t>(outer[1])],
-                                    p[static_cast<std::size_t>(3 + inner[0])],
-                                    p[static_cast<std::size_t>(3 + inner[1])], tolerance, first,
-                                    second);
+      common += segmentIntersection(
+          p[static_cast<std::size_t>(outer[0])], p[static_cast<std::size_t>(outer[1])],
+          p[static_cast<std::size_t>(3 + inner[0])], p[static_cast<std::size_t>(3 + inner[1])],
+          tolerance, first, second);
     }
   }
   return common;

@@ -53,6 +53,11 @@ struct Plane {
 // 2^24 of their size, so a fixed length would be too fine for large numbers.
 //
 //   const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
+inline double toleranceForSize(double largest) {
+  const double tenth = largest / 10.0;
+  return kTolerance * (tenth > 1.0 ? tenth : 1.0);
+}
+
 inline double toleranceFor(std::initializer_list<Point> points) {
   // The largest coordinate in size, four lanes at a time (x, y, z and the
   // colour's bits, which read as a float are a tiny number or NaN, and
@@ -67,8 +72,7 @@ inline double toleranceFor(std::initializer_list<Point> points) {
     }
   }
   const float x = largest[0] > largest[1] ? largest[0] : largest[1];
-  const double tenth = static_cast<double>(x > largest[2] ? x : largest[2]) / 10.0;
-  return kTolerance * (tenth > 1.0 ? tenth : 1.0);
+  return toleranceForSize(static_cast<double>(x > largest[2] ? x : largest[2]));
 }
 
 // True when a and b are closer than tolerance in each of x, y and z.
@@ -136,8 +140,7 @@ int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point
 // kPrintedAccuracy (then the point computed in double, rounded once).
 //
 //   Point x = planeCrossing(p, q, d, e, f);
-Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point& e,
-                    const Point& f);
+Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point& e, const Point& f);
 
 // The first half of trianglePlaneCut: the side of the plane through d, e, f
 // on which each of a, b, c lies (-1, 0 in the plane, +1). Lets a caller give
@@ -248,8 +251,8 @@ int pointInTriangle(const ReadyTriangle& triangle, const Wide& p, double toleran
 struct ReadySegment {
   Point from;  // the ends as given, for the points printed
   Point to;
-  Wide start;  // from, in double
-  Wide along;  // to - from, in double
+  Wide start;            // from, in double
+  Wide along;            // to - from, in double
   double squared = 0.0;  // |to - from|^2
 };
 ReadySegment readySegment(const Point& from, const Point& to, const Wide& start, const Wide& end);

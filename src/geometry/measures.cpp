@@ -77,10 +77,9 @@ int pointInTriangle(const ReadyTriangle& t, const Wide& p, double tolerance) {
   }
   // 3. Just outside an edge or a corner (or corners on one line): the
   //    nearest edge decides.
-  const double nearest =
-      std::min({squaredDistanceToSegment(p, t.corners[0], t.corners[1]),
-                squaredDistanceToSegment(p, t.corners[1], t.corners[2]),
-                squaredDistanceToSegment(p, t.corners[0], t.corners[2])});
+  const double nearest = std::min({squaredDistanceToSegment(p, t.corners[0], t.corners[1]),
+                                   squaredDistanceToSegment(p, t.corners[1], t.corners[2]),
+                                   squaredDistanceToSegment(p, t.corners[0], t.corners[2])});
   return nearest < limit ? 1 : 0;
 }
 
@@ -108,8 +107,7 @@ Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance) 
   // 2. All three corners in one place: a point.
   if (longest < limit) return Shape{1, {a, a}};
   // 3. The third corner near the line through the other two: a segment.
-  const Wide n =
-      wideCross(wideDifference(to, from), wideDifference(*pairs[farthest][2], from));
+  const Wide n = wideCross(wideDifference(to, from), wideDifference(*pairs[farthest][2], from));
   if (dot(n, n) < limit * longest) return Shape{2, {from, to}};
   return Shape{3, {a, b}};
 }

@@ -109,7 +109,7 @@ int cutByPlan(const Point& a, const Point& b, const Point& c, const Point& d, co
   // plane's coefficients, colour 9.
   const bool crosses = plan.first[0] != plan.first[1] || plan.second[0] != plan.second[1];
   const Plane plane = crosses && plan.result == 3 ? planeThroughPoints(d, e, f) : Plane{};
-  auto point = [&](const int (&which)[2]) {
+  auto point = [&](const int(&which)[2]) {
     if (which[0] == which[1]) return *corners[which[0]];
     return linePlaneIntersection(plane, *corners[which[0]], *corners[which[1]]);
   };

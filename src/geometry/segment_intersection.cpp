@@ -195,8 +195,7 @@ int crossingIntersection(const ReadySegment& one, const ReadySegment& other, con
 
 }  // namespace
 
-ReadySegment readySegment(const Point& from, const Point& to, const Wide& start,
-                          const Wide& end) {
+ReadySegment readySegment(const Point& from, const Point& to, const Wide& start, const Wide& end) {
   ReadySegment segment;
   segment.from = from;
   segment.to = to;

@@ -48,7 +48,7 @@ Point alongCut(Point origin, float t, Vector direction) {
   return point;
 }
 
-
+// A point computed in double, rounded to float once; colour 9.
 Point rounded(const Wide& p) {
   return Point{named(p.x), named(p.y), named(p.z), kDefaultColor};
 }
@@ -56,7 +56,7 @@ Point rounded(const Wide& p) {
 // |p - a| + |p - b| - |a - b|: how much longer the way from a to b through p is.
 double detour(const Wide& p, const Wide& a, const Wide& b) {
   auto distance = [](const Wide& from, const Wide& to) {
-    const Wide d{to.x - from.x, to.y - from.y, to.z - from.z};
+    const Wide d = to - from;
     return std::sqrt(kernel::dot(d, d));
   };
   return (distance(p, a) + distance(p, b)) - distance(a, b);
@@ -98,8 +98,7 @@ double toleranceOf(const Box& one, const Box& two) {
       largest = high > largest ? high : largest;
     }
   }
-  const double tenth = wide(largest) / 10.0;
-  return kTolerance * (tenth > 1.0 ? tenth : 1.0);
+  return toleranceForSize(wide(largest));
 }
 
 // True when the boxes lie more than gap apart along some axis. The float
@@ -137,7 +136,7 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
   // from the other triangle's plane coefficients.
   Plane planes[2];
   bool planeMade[2] = {false, false};
-  auto cutPoint = [&](int triangle, const int (&which)[2]) {
+  auto cutPoint = [&](int triangle, const int(&which)[2]) {
     const Point* const* own = triangle == 0 ? c.first : c.second;
     if (which[0] == which[1]) return *own[which[0]];
     if (!planeMade[triangle]) {
@@ -261,9 +260,11 @@ Intersection degenerateAnswer(const Point& a1, const Point& b1, const Point& c1,
        passesThrough(second, a2, b2, c2, a1, b1, c1, tolerance, through))) {
     bool repeat = false;
     for (int i = 0; i < common.count; ++i) {
-      repeat = repeat || nearlySame(common.corners[static_cast<std::size_t>(i)], through, tolerance);
+      repeat =
+          repeat || nearlySame(common.corners[static_cast<std::size_t>(i)], through, tolerance);
     }
-    if (!repeat && common.count < kMaxCorners) common.corners[static_cast<std::size_t>(common.count++)] = through;
+    if (!repeat && common.count < kMaxCorners)
+      common.corners[static_cast<std::size_t>(common.count++)] = through;
   }
   if (common.count <= 2) return common;
   std::size_t from = 0, to = 1;
@@ -285,14 +286,14 @@ Intersection degenerateAnswer(const Point& a1, const Point& b1, const Point& c1,
 // Two proper triangles, each against the other's plane.
 Intersection properAnswer(const Corners& c, const PlaneSides& sides1, const PlaneSides& sides2,
                           double tolerance) {
-  // 2.-4. What each cut is: a corner, an edge in the plane, or crossings.
+  // 3. What each cut is: a corner, an edge in the plane, or crossings.
   const CutPlan plan1 = cutPlan(sides1), plan2 = cutPlan(sides2);
-  // 5. One triangle lies in the other's plane; the two findings need not agree.
+  // 4. One triangle lies in the other's plane; the two findings need not agree.
   if (plan1.result == 1 || plan2.result == 1) {
     return findCoplanarIntersection(*c.first[0], *c.first[1], *c.first[2], *c.second[0],
                                     *c.second[1], *c.second[2]);
   }
-  // 6. Different planes: U1(-U2) and V1(-V2) lie on the line where they meet.
+  // 5. Different planes: U1(-U2) and V1(-V2) lie on the line where they meet.
   //    A cut that is one corner is that corner.
   const Point& U1 = *c.first[plan1.first[0]];
   const Point& V1 = *c.second[plan2.first[0]];
@@ -316,24 +317,23 @@ Intersection properAnswer(const Corners& c, const PlaneSides& sides1, const Plan
   return meetCuts(c, plan1, plan2, Ux, Vx, tolerance);
 }
 
+// Two proper triangles: each against the other's plane, then the answer.
+Intersection properPair(const Corners& c, double tolerance) {
+  const PlaneSides sides1 = planeSides(c.one, c.two, tolerance);
+  if (oneSided(sides1)) return Intersection{};
+  const PlaneSides sides2 = planeSides(c.two, c.one, tolerance);
+  if (oneSided(sides2)) return Intersection{};
+  return properAnswer(c, sides1, sides2, tolerance);
+}
+
 // The answer when either triangle may be a point or a segment; two proper
-// triangles go the usual way.
-Intersection shapesAnswer(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
-                          const Point& b2, const Point& c2, double tolerance) {
+// (if thin) triangles go the usual way.
+Intersection shapesAnswer(const Corners& c, double tolerance) {
+  const Point &a1 = *c.first[0], &b1 = *c.first[1], &c1 = *c.first[2];
+  const Point &a2 = *c.second[0], &b2 = *c.second[1], &c2 = *c.second[2];
   const Shape first = shapeOf(a1, b1, c1, tolerance);
   const Shape second = shapeOf(a2, b2, c2, tolerance);
-  if (first.corners == 3 && second.corners == 3) {
-    // Thin, but proper: the sides of each against the other's plane hold.
-    const Corners c{{&a1, &b1, &c1},
-                    {&a2, &b2, &c2},
-                    {toWide(a1), toWide(b1), toWide(c1)},
-                    {toWide(a2), toWide(b2), toWide(c2)}};
-    const PlaneSides sides1 = planeSides(c.one, c.two, tolerance);
-    if (oneSided(sides1)) return Intersection{};
-    const PlaneSides sides2 = planeSides(c.two, c.one, tolerance);
-    if (oneSided(sides2)) return Intersection{};
-    return properAnswer(c, sides1, sides2, tolerance);
-  }
+  if (first.corners == 3 && second.corners == 3) return properPair(c, tolerance);
   return degenerateAnswer(a1, b1, c1, a2, b2, c2, first, second, tolerance);
 }
 
@@ -357,10 +357,10 @@ Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1,
                   {toWide(a2), toWide(b2), toWide(c2)}};
   const PlaneSides sides1 = planeSides(c.one, c.two, tolerance);
   if (oneSided(sides1)) return Intersection{};
-  if (sides1.mayBeFlat) return shapesAnswer(a1, b1, c1, a2, b2, c2, tolerance);
+  if (sides1.mayBeFlat) return shapesAnswer(c, tolerance);
   const PlaneSides sides2 = planeSides(c.two, c.one, tolerance);
   if (oneSided(sides2)) return Intersection{};
-  if (sides2.mayBeFlat) return shapesAnswer(a1, b1, c1, a2, b2, c2, tolerance);
+  if (sides2.mayBeFlat) return shapesAnswer(c, tolerance);
   return properAnswer(c, sides1, sides2, tolerance);
 }
 

@@ -83,7 +83,8 @@ TEST(Console, BadInputIsNamedOnceAndTheRestStaysZero) {
        "0.000000).\n"},
       {"1 2 ,5\n", "Greska: kod koordinate a1.z uneti tekst nije broj (decimale se odvajaju tackom",
        nullptr},
-      {"1 nan 3\n", "Greska: kod koordinate a1.y procitano je nan, sto nije konacan broj;", nullptr},
+      {"1 nan 3\n", "Greska: kod koordinate a1.y procitano je nan, sto nije konacan broj;",
+       nullptr},
       {"1 2 1e39\n", "Greska: kod koordinate a1.z procitano je inf,", nullptr},
       // Finite, but too large for the float rule to mean anything: refused
       // (a pair that meets, which 1e30 used to miss).
@@ -118,8 +119,9 @@ TEST(Console, DegenerateTrianglesAreNamed) {
                            0),
             0u)
       << line.err;
-  EXPECT_EQ(line.out, kPrompts + "Presek zadatih trouglova je duz:\nMN (4.000000 - 0.000000, "
-                                 "1.000000 - 1.000000, 0.000000 - 0.000000).\n");
+  EXPECT_EQ(line.out, kPrompts +
+                          "Presek zadatih trouglova je duz:\nMN (4.000000 - 0.000000, "
+                          "1.000000 - 1.000000, 0.000000 - 0.000000).\n");
 }
 
 TEST(Console, WithoutADisplayTheReportThenOneLineAndStatusOne) {

@@ -67,9 +67,9 @@ PrintedAnswer readReport(const std::string& text) {
     read = std::sscanf(rest, rest[2] == '=' ? "M = (%lf, %lf, %lf)" : "M (%lf, %lf, %lf)", &v[0],
                        &v[1], &v[2]);
     if (read == 3) answer.count = 1;
-    answer.message = rest[2] == '='                                       ? Message::Touching
+    answer.message = rest[2] == '='                                ? Message::Touching
                      : heading.find("tacki:") != std::string::npos ? Message::Crossing
-                                                                    : Message::OnCut;
+                                                                   : Message::OnCut;
   } else if (heading.find("duz:") != std::string::npos) {
     // Each coordinate of N comes before that of M.
     read = std::sscanf(rest,

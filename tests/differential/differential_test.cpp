@@ -243,8 +243,8 @@ void expectAgreement(Distribution distribution, Grid grid, int pairs) {
       shown.push_back("pair " + std::to_string(i) + "\n" + describe(c));
     }
   }
-  std::cout << name(distribution) << ": " << pairs << " pairs; kind and corners right in "
-            << right << ", message and order of corners too in " << reports << "\n  true kinds:";
+  std::cout << name(distribution) << ": " << pairs << " pairs; kind and corners right in " << right
+            << ", message and order of corners too in " << reports << "\n  true kinds:";
   for (std::size_t k = 0; k < byKind.size(); ++k) {
     std::cout << " " << kindName(static_cast<int>(k)) << " " << byKind[k];
   }
@@ -280,10 +280,10 @@ std::vector<Row> rows() {
 
 INSTANTIATE_TEST_SUITE_P(Classroom, AgreesWithExactArithmetic, testing::ValuesIn(rows()),
                          [](const testing::TestParamInfo<Row>& info) {
-                           std::string text = name(info.param.distribution) + "_within_" +
-                                              std::to_string(info.param.grid.limit /
-                                                             info.param.grid.denominator) +
-                                              (info.param.grid.denominator == 10 ? "_tenths" : "");
+                           std::string text =
+                               name(info.param.distribution) + "_within_" +
+                               std::to_string(info.param.grid.limit / info.param.grid.denominator) +
+                               (info.param.grid.denominator == 10 ? "_tenths" : "");
                            std::replace(text.begin(), text.end(), '-', '_');
                            return text;
                          });

@@ -386,7 +386,9 @@ ExactReport exactReport(const ExactTriangle& first, const ExactTriangle& second)
     return std::array<int, 3>{sgn(v[0]), sgn(v[1]), sgn(v[2])};
   };
   const auto s1 = sides(ofFirst), s2 = sides(ofSecond);
-  auto oneSided = [](const std::array<int, 3>& s) { return s[0] != 0 && s[0] == s[1] && s[1] == s[2]; };
+  auto oneSided = [](const std::array<int, 3>& s) {
+    return s[0] != 0 && s[0] == s[1] && s[1] == s[2];
+  };
   if (oneSided(s1) || oneSided(s2)) return {};
   if (s1 == std::array<int, 3>{0, 0, 0} || s2 == std::array<int, 3>{0, 0, 0}) {
     return inOnePlane(gathered(first, second), false);

@@ -30,13 +30,13 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {{1, 5}, "5", "integers"},         {{2, 10}, "5", "halves"},
-    {{10, 50}, "5", "one decimal"},    {{100, 500}, "5", "two decimals"},
-    {{1, 50}, "50", "integers"},       {{2, 100}, "50", "halves"},
-    {{10, 500}, "50", "one decimal"},  {{100, 5000}, "50", "two decimals"},
-    {{1, 100}, "100", "integers"},     {{2, 200}, "100", "halves"},
+    {{1, 5}, "5", "integers"},          {{2, 10}, "5", "halves"},
+    {{10, 50}, "5", "one decimal"},     {{100, 500}, "5", "two decimals"},
+    {{1, 50}, "50", "integers"},        {{2, 100}, "50", "halves"},
+    {{10, 500}, "50", "one decimal"},   {{100, 5000}, "50", "two decimals"},
+    {{1, 100}, "100", "integers"},      {{2, 200}, "100", "halves"},
     {{10, 1000}, "100", "one decimal"}, {{100, 10000}, "100", "two decimals"},
-    {{1, 500}, "500", "integers"},     {{2, 1000}, "500", "halves"},
+    {{1, 500}, "500", "integers"},      {{2, 1000}, "500", "halves"},
     {{10, 5000}, "500", "one decimal"}, {{100, 50000}, "500", "two decimals"},
 };
 
@@ -145,8 +145,7 @@ int judge(const char* beforePath, const char* afterPath) {
     const bool right = isExactlyRight(is, report, c);
     ++counts[before][right];
     if (before == 2 || !right) {
-      static const char* const kBefore[] = {"wrong before", "mislabelled before",
-                                            "right before"};
+      static const char* const kBefore[] = {"wrong before", "mislabelled before", "right before"};
       shown += "line " + std::to_string(lines) + ", " + kBefore[before] +
                (right ? ", right after" : ", wrong after") + "\n  " + old + "\n  " + now +
                "\n  truth " + kindName(static_cast<int>(report.corners.size()));
@@ -156,7 +155,8 @@ int judge(const char* beforePath, const char* afterPath) {
   }
   std::printf(
       "%ld pairs, %ld reports changed. Right after: %ld were wrong before (kind or corners), "
-      "%ld were right in kind and corners but not in message, order of corners, or typed corners as "
+      "%ld were right in kind and corners but not in message, order of corners, or typed corners "
+      "as "
       "typed. Not allowed: "
       "%ld right before, %ld not right after.\nUnchanged: %ld right, %ld right in kind and "
       "corners only, %ld wrong.\n%s",

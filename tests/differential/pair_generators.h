@@ -1,9 +1,9 @@
 // Pairs of triangles drawn from classroom-like distributions, reproducibly.
 //
 // Coordinates are whole multiples of a step (1 for integers, 1/2 for halves,
-// 1/10 and 1/100 for values with one or two decimals) within -scale..scale. Each pair keeps the values as typed
-// (exact fractions, for the exact answer) and as the program reads them
-// (floats, for the program's answer).
+// 1/10 and 1/100 for values with one or two decimals) within -scale..scale. Each pair keeps the
+// values as typed (exact fractions, for the exact answer) and as the program reads them (floats,
+// for the program's answer).
 #pragma once
 
 #include <array>

@@ -70,8 +70,8 @@ TEST(TrianglePlaneCut, EveryCombinationOfSides) {
 // below 0.00001 of a tenth of the largest coordinate beyond 10.
 TEST(TrianglePlaneCut, CornersCloserThanTheToleranceLieInThePlane) {
   struct Row {
-    float size;      // the plane z = 0 through corners this far out
-    float z[3];      // heights of a, b, c
+    float size;  // the plane z = 0 through corners this far out
+    float z[3];  // heights of a, b, c
     int result;
   } rows[] = {
       {1, {0.000009f, -0.000009f, 0}, 1},
