@@ -263,6 +263,11 @@ struct Row {
   Distribution distribution;
 };
 
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << name(row.distribution) << ", denominator " << row.grid.denominator << ", within "
+       << row.grid.limit / row.grid.denominator;
+}
+
 class AgreesWithExactArithmetic : public testing::TestWithParam<Row> {};
 
 TEST_P(AgreesWithExactArithmetic, OnClassroomPairs) {
