@@ -21,9 +21,6 @@ struct Comparison {
   // Same kind, and the printed corners match the true ones one to one within
   // kCornerTolerance in each coordinate.
   bool cornersAgree = false;
-  // Moreover the message and the order of the corners are those of the exact
-  // report.
-  bool reportAgrees = false;
   // Kind and corners agree with the exact answer for the floats nearest the
   // typed values, the numbers the program really works with.
   bool floatsAgree = false;
@@ -34,8 +31,7 @@ Comparison compare(const TrianglePair& pair);
 // A report as the user reads it: the number of corners (0 none, 1 point, 2
 // segment, 3 to 6 polygon) and the printed coordinates of each corner.
 struct PrintedAnswer {
-  int count = -1;  // -1: not a report
-  Message message = Message::None;
+  int count = -1;                              // -1: not a report
   std::vector<std::array<double, 3>> corners;  // in the order printed
 };
 
@@ -44,12 +40,6 @@ PrintedAnswer readReport(const std::string& text);
 // Right: the kind of the true answer, and the printed corners match the true
 // ones one to one within kCornerTolerance.
 bool isRight(const PrintedAnswer& answer, const std::vector<ExactPoint>& expected);
-
-// Right in every detail: the message of the exact report, its corners in its
-// order, each within kCornerTolerance, and a corner that is one of the typed
-// corners printed as that corner's float prints.
-bool isExactlyRight(const PrintedAnswer& answer, const ExactReport& expected,
-                    const std::array<ExactPoint, 6>& typed);
 
 // The six corners of eighteen numbers as text, each a decimal as typed
 // ("-12.34") or a float in hexadecimal ("-0x1.8p+1"), taken exactly;

@@ -122,11 +122,11 @@ const Kind kKinds[] = {
 constexpr int kPairsPerKind = 30000;
 
 // One line for trikros-differential --judge: the pair and the report with its
-// line breaks written as \n.
+// line breaks written as |.
 void dumpLine(std::FILE* file, const Kind& kind, const Point (&p)[6], const std::string& report) {
   for (const Point& corner : p) std::fputs(kind.meant(corner).c_str(), file);
   std::fputc('\t', file);
-  for (char ch : report) ch == '\n' ? std::fputs("\\n", file) : std::fputc(ch, file);
+  for (char ch : report) std::fputc(ch == '\n' ? '|' : ch, file);
   std::fputc('\n', file);
 }
 

@@ -3,6 +3,7 @@
 // scene, over one table of pairs.
 #include "intersection.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -358,5 +359,37 @@ INSTANTIATE_TEST_SUITE_P(Pairs, IntersectionTable, ::testing::ValuesIn(pairCases
                            }
                            return name;
                          });
+
+// The line where the planes meet (the window shows it on P) lies in both
+// planes and is as long as asked; there is none for parallel planes, one
+// plane, or a triangle whose corners are on one line.
+TEST(PlanesMeetingLine, LiesInBothPlanesOrIsNone) {
+  const float m = 1e6f;
+  const struct {
+    TrianglePair corners;
+    bool meet;
+  } rows[] = {
+      {{pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(2, 0, -1), pt(2, 4, -1), pt(2, 0, 3)}, true},
+      {{pt(-m, -m, 0), pt(m, -m, m), pt(0, m, -m), pt(m, m, m), pt(-m, 0, -m), pt(0, -m, m)}, true},
+      {{pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(0, 0, 1), pt(4, 0, 1), pt(0, 4, 1)}, false},
+      {{pt(0, 0, 0), pt(4, 0, 0), pt(0, 4, 0), pt(1, 1, 0), pt(5, 1, 0), pt(3, 7, 0)}, false},
+      {{pt(0, 0, 0), pt(1, 1, 1), pt(3, 3, 3), pt(2, 0, -1), pt(2, 4, -1), pt(2, 0, 3)}, false},
+  };
+  for (const auto& row : rows) {
+    const auto& [a1, b1, c1, a2, b2, c2] = row.corners;
+    const auto line = planesMeetingLine(a1, b1, c1, a2, b2, c2, 250.0f);
+    ASSERT_EQ(line.has_value(), row.meet) << a1.x;
+    if (!line) continue;
+    const Point& d = line->direction;
+    EXPECT_NEAR(std::sqrt(double{d.x} * d.x + double{d.y} * d.y + double{d.z} * d.z), 2.5, 1e-5);
+    for (float reach : {0.0f, 100.0f}) {  // within rounding of both planes
+      const Point on =
+          pt(line->point.x + reach * d.x, line->point.y + reach * d.y, line->point.z + reach * d.z);
+      const double off = (1e-6 * std::fabs(double{a1.x} - b1.x) + 1e-5) * (1 + reach);
+      EXPECT_EQ(planeSides(on, on, on, a1, b1, c1, off).a, 0) << a1.x << " " << reach;
+      EXPECT_EQ(planeSides(on, on, on, a2, b2, c2, off).a, 0) << a1.x << " " << reach;
+    }
+  }
+}
 
 }  // namespace
