@@ -14,22 +14,11 @@ seconds=${2:-10}
 title="Geometrija - prikaz zadatka"
 [[ -x $program ]] || { echo "$0: $program is not a program" >&2; exit 1; }
 
-server_pid=''
-program_pid=''
-stop() {
-  if [[ -n $program_pid ]]; then kill "$program_pid" 2>/dev/null || true; fi
-  if [[ -n $server_pid ]]; then
-    kill "$server_pid" 2>/dev/null || true
-    wait "$server_pid" 2>/dev/null || true
-  fi
-}
-trap stop EXIT
+# shellcheck source=tools/private-x.sh
+source tools/private-x.sh
+trap stop_private_x EXIT
 trap 'exit 130' INT TERM
-
-coproc server { exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp -noreset 2>/dev/null; }
-server_pid=$server_PID
-read -r -t 15 -u "${server[0]}" display || { echo "$0: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$display"
+start_private_x
 
 "$program" </dev/null >/dev/null &
 program_pid=$!

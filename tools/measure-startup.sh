@@ -21,31 +21,15 @@ cmake --build --preset release --target "$program" >/dev/null
 binary="build/release/$program"
 
 work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
+# shellcheck source=tools/private-x.sh
+source tools/private-x.sh
 cleanup() {
-  if [[ -n $program_pid ]]; then kill "$program_pid" 2>/dev/null || true; fi
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  stop_private_x
   rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-
-# A private X server on a free display; it writes the display number to fd 3
-# once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" \
-  2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do
-  [[ -s "$work/display" ]] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-  sleep 0.05
-done
-[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_private_x
 
 # Milliseconds between two $EPOCHREALTIME stamps.
 elapsed_ms() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b - a) * 1000 }'; }
