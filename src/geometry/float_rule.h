@@ -42,6 +42,20 @@ inline float sumOfSquares(Vector c) {
   return named((wide(c.y) * wide(c.y) + wide(c.x) * wide(c.x)) + wide(c.z) * wide(c.z));
 }
 
+// Component 0 (x), 1 (y) or 2 (z) of v.
+inline float component(Vector v, int axis) {
+  return axis == 0 ? v.x : (axis == 1 ? v.y : v.z);
+}
+
+// p + t d, each coordinate rounded once; colour 9.
+inline Point along(Point p, float t, Vector d) {
+  Point point;
+  point.x = named(wide(p.x) + wide(t) * wide(d.x));
+  point.y = named(wide(p.y) + wide(t) * wide(d.y));
+  point.z = named(wide(p.z) + wide(t) * wide(d.z));
+  return point;
+}
+
 // |c|: the square root of the sum of squares, rounded.
 inline float length(Vector c) {
   return named(std::sqrt(wide(sumOfSquares(c))));
@@ -49,15 +63,9 @@ inline float length(Vector c) {
 
 // ---- Decisions ----------------------------------------------------------
 
-// Vectors of differences of float coordinates are kept in double precision:
-// the decisions are made from the corners themselves, not from quantities
-// already rounded to float.
-using Wide = ::Wide;
-
-// b - a in double.
-inline Wide wideDifference(const Point& b, const Point& a) {
-  return {wide(b.x) - wide(a.x), wide(b.y) - wide(a.y), wide(b.z) - wide(a.z)};
-}
+// Vectors of differences of float coordinates are kept in double precision
+// (Wide): the decisions are made from the corners themselves, not from
+// quantities already rounded to float.
 
 inline Wide wideCross(const Wide& u, const Wide& v) {
   return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
@@ -65,6 +73,24 @@ inline Wide wideCross(const Wide& u, const Wide& v) {
 
 inline double dot(const Wide& u, const Wide& v) {
   return u.x * v.x + u.y * v.y + u.z * v.z;
+}
+
+// |p - a| + |p - b| - |a - b|: how much longer the way from a to b through p
+// is. It grows only slowly with the distance from the line a-b.
+inline double detour(const Wide& p, const Wide& a, const Wide& b) {
+  const Wide toA = p - a, toB = p - b, straight = a - b;
+  return (std::sqrt(dot(toA, toA)) + std::sqrt(dot(toB, toB))) - std::sqrt(dot(straight, straight));
+}
+
+// The squared distance of p from the segment start + t along, t in [0, 1]
+// (squared = |along|^2; from start when along is zero).
+inline double squaredDistanceToSegment(const Wide& p, const Wide& start, const Wide& along,
+                                       double squared) {
+  const Wide sp = p - start;
+  double t = squared > 0.0 ? dot(sp, along) / squared : 0.0;
+  t = t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
+  const Wide off{sp.x - t * along.x, sp.y - t * along.y, sp.z - t * along.z};
+  return dot(off, off);
 }
 
 // The point p + t d, each coordinate computed in double and rounded once.

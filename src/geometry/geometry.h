@@ -14,7 +14,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <initializer_list>
 
 // A drawing colour, 0 to 9 (0 red ... 9 black); see the scene's colour table.
@@ -59,20 +58,14 @@ inline double toleranceForSize(double largest) {
 }
 
 inline double toleranceFor(std::initializer_list<Point> points) {
-  // The largest coordinate in size, four lanes at a time (x, y, z and the
-  // colour's bits, which read as a float are a tiny number or NaN, and
-  // change nothing); NaN is passed over.
-  float largest[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+  float largest = 0.0f;
   for (const Point& p : points) {
-    float lanes[4];
-    std::memcpy(lanes, &p, sizeof lanes);
-    for (int k = 0; k < 4; ++k) {
-      const float size = std::fabs(lanes[k]);
-      largest[k] = size > largest[k] ? size : largest[k];
+    for (const float value : {p.x, p.y, p.z}) {
+      const float size = std::fabs(value);
+      largest = size > largest ? size : largest;  // NaN is passed over
     }
   }
-  const float x = largest[0] > largest[1] ? largest[0] : largest[1];
-  return toleranceForSize(static_cast<double>(x > largest[2] ? x : largest[2]));
+  return toleranceForSize(static_cast<double>(largest));
 }
 
 // True when a and b are closer than tolerance in each of x, y and z.
@@ -148,7 +141,7 @@ Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point&
 // triangles, so the corners are passed by reference rather than copied.
 //
 //   PlaneSides sides = planeSides(a, b, c, d, e, f, tolerance);
-//   if (!oneSided(sides)) cut = cutBySides(a, b, c, d, e, f, sides, first, second);
+//   if (!oneSided(sides)) plan = cutPlan(sides);
 struct PlaneSides {
   int a = 0;
   int b = 0;
@@ -164,22 +157,15 @@ PlaneSides planeSides(const Point& a, const Point& b, const Point& c, const Poin
 // True when all three corners lie strictly on one side (trianglePlaneCut 0).
 bool oneSided(const PlaneSides& sides);
 
-// Which points trianglePlaneCut gives for the sides found: result (0 to 3)
-// and for first and second either a corner {i, i} or the crossing of the
-// edge {i, j}, with the corners numbered 0 a, 1 b, 2 c.
+// The second half: which points trianglePlaneCut gives for the sides found:
+// result (0 to 3) and for first and second either a corner {i, i} or the
+// crossing of the edge {i, j}, with the corners numbered 0 a, 1 b, 2 c.
 struct CutPlan {
   int result;
   int first[2];
   int second[2];
 };
 CutPlan cutPlan(const PlaneSides& sides);
-
-// The second half: trianglePlaneCut from sides found by planeSides, or from
-// the plan for them.
-int cutBySides(Point a, Point b, Point c, Point d, Point e, Point f, const PlaneSides& sides,
-               Point& first, Point& second);
-int cutByPlan(const Point& a, const Point& b, const Point& c, const Point& d, const Point& e,
-              const Point& f, const CutPlan& plan, Point& first, Point& second);
 
 // What the segments p1-p2 and p3-p4 have in common, within the tolerance of
 // the four points (or the one given). Writes only x, y, z of the outputs it

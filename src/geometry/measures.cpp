@@ -10,7 +10,6 @@ using kernel::dot;
 using kernel::named;
 using kernel::wide;
 using kernel::wideCross;
-using kernel::wideDifference;
 
 float triangleArea(Point a, Point b, Point c) {
   // 1. Edge vectors u = b - a, v = c - a.
@@ -27,20 +26,6 @@ bool nearlySame(Point a, Point b, double tolerance) {
          std::fabs(wide(a.y) - wide(b.y)) < tolerance &&
          std::fabs(wide(a.z) - wide(b.z)) < tolerance;
 }
-
-namespace {
-
-// The squared distance of p from the segment a-b (from a when a equals b).
-double squaredDistanceToSegment(const Wide& p, const Wide& a, const Wide& b) {
-  const Wide ab = b - a, ap = p - a;
-  const double length = dot(ab, ab);
-  double t = length > 0.0 ? dot(ap, ab) / length : 0.0;
-  t = t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
-  const Wide off{ap.x - t * ab.x, ap.y - t * ab.y, ap.z - t * ab.z};
-  return dot(off, off);
-}
-
-}  // namespace
 
 ReadyTriangle readyTriangle(const Wide (&corners)[3]) {
   ReadyTriangle t;
@@ -77,9 +62,13 @@ int pointInTriangle(const ReadyTriangle& t, const Wide& p, double tolerance) {
   }
   // 3. Just outside an edge or a corner (or corners on one line): the
   //    nearest edge decides.
-  const double nearest = std::min({squaredDistanceToSegment(p, t.corners[0], t.corners[1]),
-                                   squaredDistanceToSegment(p, t.corners[1], t.corners[2]),
-                                   squaredDistanceToSegment(p, t.corners[0], t.corners[2])});
+  auto toEdge = [&p](const Wide& a, const Wide& b) {
+    const Wide ab = b - a;
+    return kernel::squaredDistanceToSegment(p, a, ab, dot(ab, ab));
+  };
+  const double nearest =
+      std::min({toEdge(t.corners[0], t.corners[1]), toEdge(t.corners[1], t.corners[2]),
+                toEdge(t.corners[0], t.corners[2])});
   return nearest < limit ? 1 : 0;
 }
 
@@ -98,7 +87,7 @@ Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance) 
   int farthest = 0;
   double longest = -1.0;
   for (int i = 0; i < 3; ++i) {
-    const Wide d = wideDifference(*pairs[i][1], *pairs[i][0]);
+    const Wide d = toWide(*pairs[i][1]) - toWide(*pairs[i][0]);
     if (dot(d, d) > longest) longest = dot(d, d), farthest = i;
   }
   const Point& from = *pairs[farthest][0];
@@ -107,7 +96,7 @@ Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance) 
   // 2. All three corners in one place: a point.
   if (longest < limit) return Shape{1, {a, a}};
   // 3. The third corner near the line through the other two: a segment.
-  const Wide n = wideCross(wideDifference(to, from), wideDifference(*pairs[farthest][2], from));
+  const Wide n = wideCross(toWide(to) - toWide(from), toWide(*pairs[farthest][2]) - toWide(from));
   if (dot(n, n) < limit * longest) return Shape{2, {from, to}};
   return Shape{3, {a, b}};
 }
@@ -159,12 +148,6 @@ int pointOnSegment(Point p, Point a, Point b) {
 }
 
 int pointOnSegment(Point p, Point a, Point b, double tolerance) {
-  // 1. The three distances, in double.
-  const Wide toA = wideDifference(p, a);
-  const Wide toB = wideDifference(p, b);
-  const Wide straight = wideDifference(a, b);
-  // 2. On the segment when the way through p is (almost) no longer.
-  const double detour =
-      (std::sqrt(dot(toA, toA)) + std::sqrt(dot(toB, toB))) - std::sqrt(dot(straight, straight));
-  return std::fabs(detour) < tolerance ? 1 : 0;
+  // On the segment when the way from a to b through p is (almost) no longer.
+  return std::fabs(kernel::detour(toWide(p), toWide(a), toWide(b))) < tolerance ? 1 : 0;
 }

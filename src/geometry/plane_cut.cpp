@@ -4,7 +4,6 @@
 
 using kernel::dot;
 using kernel::wideCross;
-using kernel::wideDifference;
 
 PlaneSides planeSides(const Wide (&triangle)[3], const Wide (&plane)[3], double tolerance) {
   // 1. The normal n = (e - d) x (f - d) of the plane through d, e, f.
@@ -46,22 +45,16 @@ Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point&
   // 1. By the float rule, from the plane's rounded coefficients.
   const Point computed = linePlaneIntersection(planeThroughPoints(d, e, f), p, q);
   // 2. The same point in double: p + t (q - p) with t = n.(d - p) / n.(q - p).
-  const Wide n = wideCross(wideDifference(e, d), wideDifference(f, d));
-  const Wide pq = wideDifference(q, p);
+  const Wide wd = toWide(d);
+  const Wide n = wideCross(toWide(e) - wd, toWide(f) - wd);
+  const Wide pq = toWide(q) - toWide(p);
   const double across = dot(n, pq);
   if (!(across != 0.0)) return computed;
-  return kernel::keepOrReplace(computed,
-                               kernel::wideAlong(p, dot(n, wideDifference(d, p)) / across, pq));
+  return kernel::keepOrReplace(computed, kernel::wideAlong(p, dot(n, wd - toWide(p)) / across, pq));
 }
 
 bool oneSided(const PlaneSides& sides) {
   return (sides.a > 0 && sides.b > 0 && sides.c > 0) || (sides.a < 0 && sides.b < 0 && sides.c < 0);
-}
-
-int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point& first,
-                     Point& second) {
-  const PlaneSides sides = planeSides(a, b, c, d, e, f, toleranceFor({a, b, c, d, e, f}));
-  return cutBySides(a, b, c, d, e, f, sides, first, second);
 }
 
 CutPlan cutPlan(const PlaneSides& sides) {
@@ -97,18 +90,14 @@ CutPlan cutPlan(const PlaneSides& sides) {
   return CutPlan{3, {0, 2}, {1, 2}};                // c
 }
 
-int cutBySides(Point a, Point b, Point c, Point d, Point e, Point f, const PlaneSides& sides,
-               Point& first, Point& second) {
-  return cutByPlan(a, b, c, d, e, f, cutPlan(sides), first, second);
-}
-
-int cutByPlan(const Point& a, const Point& b, const Point& c, const Point& d, const Point& e,
-              const Point& f, const CutPlan& plan, Point& first, Point& second) {
+int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point& first,
+                     Point& second) {
+  const PlaneSides sides = planeSides(a, b, c, d, e, f, toleranceFor({a, b, c, d, e, f}));
+  const CutPlan plan = cutPlan(sides);
   const Point* corners[3] = {&a, &b, &c};
   // A corner is copied whole; a crossing computed by the float rule from the
   // plane's coefficients, colour 9.
-  const bool crosses = plan.first[0] != plan.first[1] || plan.second[0] != plan.second[1];
-  const Plane plane = crosses && plan.result == 3 ? planeThroughPoints(d, e, f) : Plane{};
+  const Plane plane = planeThroughPoints(d, e, f);
   auto point = [&](const int(&which)[2]) {
     if (which[0] == which[1]) return *corners[which[0]];
     return linePlaneIntersection(plane, *corners[which[0]], *corners[which[1]]);

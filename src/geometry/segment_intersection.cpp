@@ -5,6 +5,7 @@
 #include "float_rule.h"
 #include "geometry.h"
 
+using kernel::component;
 using kernel::dot;
 using kernel::named;
 using kernel::Vector;
@@ -12,13 +13,6 @@ using kernel::wide;
 using kernel::wideCross;
 
 namespace {
-
-// Writes p + t * d into out's coordinates, leaving out's colour alone.
-void writeAlong(Point p, float t, Vector d, Point& out) {
-  out.x = named(wide(p.x) + wide(t) * wide(d.x));
-  out.y = named(wide(p.y) + wide(t) * wide(d.y));
-  out.z = named(wide(p.z) + wide(t) * wide(d.z));
-}
 
 void writeCoordinates(Point p, Point& out) {
   out.x = p.x;
@@ -28,11 +22,7 @@ void writeCoordinates(Point p, Point& out) {
 
 // The squared distance of p from the segment s.
 double squaredDistance(const Wide& p, const ReadySegment& s) {
-  const Wide sp = p - s.start;
-  double t = s.squared > 0.0 ? dot(sp, s.along) / s.squared : 0.0;
-  t = t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
-  const Wide off{sp.x - t * s.along.x, sp.y - t * s.along.y, sp.z - t * s.along.z};
-  return dot(off, off);
+  return kernel::squaredDistanceToSegment(p, s.start, s.along, s.squared);
 }
 
 // A segment shorter than the tolerance is a point: it meets the other
@@ -53,10 +43,6 @@ int degenerateIntersection(const ReadySegment& one, const ReadySegment& other, d
   return 1;
 }
 
-float component(Vector v, int axis) {
-  return axis == 0 ? v.x : (axis == 1 ? v.y : v.z);
-}
-
 // True when s lies in [0, 1], or beyond by less than the tolerance along a
 // segment of the given length.
 bool withinSegment(double s, double length, double tolerance) {
@@ -65,14 +51,9 @@ bool withinSegment(double s, double length, double tolerance) {
   return beyond * length < tolerance;
 }
 
-// p3 + t v by the float rule, checked against the same point in double.
-Point alongChecked(Point p3, float t, Vector v, const Wide& start, double exactT,
-                   const Wide& exactV) {
-  Point computed;
-  writeAlong(p3, t, v, computed);
-  const Point accurate{named(start.x + exactT * exactV.x), named(start.y + exactT * exactV.y),
-                       named(start.z + exactT * exactV.z), computed.color};
-  return kernel::keepOrReplace(computed, accurate);
+// p + t v by the float rule, checked against p + exactT exactV in double.
+Point alongChecked(Point p, float t, Vector v, double exactT, const Wide& exactV) {
+  return kernel::keepOrReplace(kernel::along(p, t, v), kernel::wideAlong(p, exactT, exactV));
 }
 
 // Parallel segments: if they lie on one line, clip one to other along
@@ -115,7 +96,7 @@ int parallelIntersection(const ReadySegment& one, const ReadySegment& other, dou
     for (int i = 0; i < 4; ++i) {
       if (std::fabs(exact - at[i]) * length < tolerance) return *corners[i];
     }
-    return alongChecked(p3, t, v, other.start, exact, other.along);
+    return alongChecked(p3, t, v, exact, other.along);
   };
   writeCoordinates(end(t1, lo), first);
   if ((hi - lo) * length < tolerance) return 1;
@@ -189,7 +170,7 @@ int crossingIntersection(const ReadySegment& one, const ReadySegment& other, con
                                    : CoordinatePlane::YZ;
     solveInPlane(plane, u, v, w, n, sFloat);
   }
-  writeCoordinates(alongChecked(p1, sFloat, u, one.start, s, one.along), first);
+  writeCoordinates(alongChecked(p1, sFloat, u, s, one.along), first);
   return 1;
 }
 

@@ -1,6 +1,7 @@
 // How two triangles in space meet.
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "float_rule.h"
 #include "intersection.h"
@@ -19,15 +20,14 @@ Intersection pointAnswer(PointStyle style, Point point) {
   return answer;
 }
 
+using kernel::component;
+using kernel::detour;
 using kernel::named;
 using kernel::Vector;
 using kernel::wide;
 
 float coordinate(Point p, int axis) {
   return axis == 0 ? p.x : (axis == 1 ? p.y : p.z);
-}
-float component(Vector v, int axis) {
-  return axis == 0 ? v.x : (axis == 1 ? v.y : v.z);
 }
 
 // t limited to [0, 1]; -0 becomes +0. Written out rather than with fmin and
@@ -38,28 +38,9 @@ float clipToUnit(float t) {
   return t < 1.0f ? t : 1.0f;
 }
 
-// origin + t * direction, each coordinate rounded once; colour 9, like the
-// caller's result slots.
-Point alongCut(Point origin, float t, Vector direction) {
-  Point point;
-  point.x = named(wide(origin.x) + wide(t) * wide(direction.x));
-  point.y = named(wide(origin.y) + wide(t) * wide(direction.y));
-  point.z = named(wide(origin.z) + wide(t) * wide(direction.z));
-  return point;
-}
-
 // A point computed in double, rounded to float once; colour 9.
 Point rounded(const Wide& p) {
   return Point{named(p.x), named(p.y), named(p.z), kDefaultColor};
-}
-
-// |p - a| + |p - b| - |a - b|: how much longer the way from a to b through p is.
-double detour(const Wide& p, const Wide& a, const Wide& b) {
-  auto distance = [](const Wide& from, const Wide& to) {
-    const Wide d = to - from;
-    return std::sqrt(kernel::dot(d, d));
-  };
-  return (distance(p, a) + distance(p, b)) - distance(a, b);
 }
 
 // A cut point of triangle k computed in double: a corner as it is, or the
@@ -194,7 +175,7 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
     const Point U = cutPoint(0, from == 0 ? plan1.first : plan1.second);
     const float w = named(wide(coordinate(U, axis)) - wide(coordinate(V[0], axis)));
     const float at = clipToUnit(named(wide(w) / wide(component(d, axis))));
-    return kernel::keepOrReplace(alongCut(V[0], at, d), rounded(accurate));
+    return kernel::keepOrReplace(kernel::along(V[0], at, d), rounded(accurate));
   };
   // 6. A single point, or the common stretch in the direction V1 -> V2.
   if ((hi - lo) * length < tolerance) {
@@ -210,13 +191,10 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
 
 // A computed corner within the tolerance of one of the typed corners is
 // that corner, and prints as typed rather than as a point computed next to it.
-Point asTyped(const Point& computed, const Point* const* typed, const Wide* inDouble, int count,
-              double tolerance) {
-  const Wide p = toWide(computed);
-  for (int i = 0; i < count; ++i) {
-    const Wide d = p - inDouble[i];
-    if (std::fabs(d.x) < tolerance && std::fabs(d.y) < tolerance && std::fabs(d.z) < tolerance) {
-      return Point{typed[i]->x, typed[i]->y, typed[i]->z, computed.color};
+Point asTyped(const Point& computed, std::initializer_list<Point> typed, double tolerance) {
+  for (const Point& corner : typed) {
+    if (nearlySame(computed, corner, tolerance)) {
+      return Point{corner.x, corner.y, corner.z, computed.color};
     }
   }
   return computed;
@@ -236,10 +214,8 @@ bool passesThrough(const Shape& segment, const Point& k1, const Point& k2, const
   if (sides.a == 0 || sides.b == 0 || sides.c == 0) {
     through = sides.a == 0 ? k1 : (sides.b == 0 ? k2 : k3);
   } else {
-    const Point &p = segment.ends[0], &q = segment.ends[1];
-    const Point* const typed[3] = {&a, &b, &c};
-    const Wide inDouble[3] = {toWide(a), toWide(b), toWide(c)};
-    through = asTyped(planeCrossing(p, q, a, b, c), typed, inDouble, 3, tolerance);
+    through =
+        asTyped(planeCrossing(segment.ends[0], segment.ends[1], a, b, c), {a, b, c}, tolerance);
   }
   return pointInTriangle(a, b, c, through, tolerance) != 0;
 }
@@ -271,10 +247,8 @@ Intersection degenerateAnswer(const Point& a1, const Point& b1, const Point& c1,
   double longest = -1.0;
   for (std::size_t i = 0; i < static_cast<std::size_t>(common.count); ++i) {
     for (std::size_t j = i + 1; j < static_cast<std::size_t>(common.count); ++j) {
-      const Point &p = common.corners[i], &q = common.corners[j];
-      const double dx = wide(q.x) - wide(p.x), dy = wide(q.y) - wide(p.y),
-                   dz = wide(q.z) - wide(p.z);
-      const double length = dx * dx + dy * dy + dz * dz;
+      const Wide d = toWide(common.corners[j]) - toWide(common.corners[i]);
+      const double length = kernel::dot(d, d);
       if (length > longest) longest = length, from = i, to = j;
     }
   }

@@ -1,18 +1,17 @@
 // The line where the planes of the two triangles meet, for the picture.
 #include <cmath>
 
+#include "float_rule.h"
 #include "intersection.h"
 
 namespace {
 
 // Worked in double throughout: the line is only drawn, never printed.
-struct Vector {
-  double x, y, z;
-};
+using kernel::dot;
+using Vector = Wide;
 
 Vector operator-(const Point& p, const Point& q) {
-  return {static_cast<double>(p.x) - q.x, static_cast<double>(p.y) - q.y,
-          static_cast<double>(p.z) - q.z};
+  return toWide(p) - toWide(q);
 }
 Vector operator+(Vector u, Vector v) {
   return {u.x + v.x, u.y + v.y, u.z + v.z};
@@ -20,14 +19,8 @@ Vector operator+(Vector u, Vector v) {
 Vector operator*(double s, Vector v) {
   return {s * v.x, s * v.y, s * v.z};
 }
-double dot(Vector u, Vector v) {
-  return u.x * v.x + u.y * v.y + u.z * v.z;
-}
 Vector cross(Vector u, Vector v) {
-  return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
-}
-Vector asVector(const Point& p) {
-  return {p.x, p.y, p.z};
+  return kernel::wideCross(u, v);
 }
 
 // u x v counts as 0 when the angle between u and v is below about 0.00006
@@ -51,9 +44,8 @@ std::optional<Line> planesMeetingLine(Point a1, Point b1, Point c1, Point a2, Po
   // The point of the line nearest the middle of the six corners: the one
   // point on both planes and on the plane through that middle across d.
   Vector middle{0.0, 0.0, 0.0};
-  for (const Point* p : {&a1, &b1, &c1, &a2, &b2, &c2})
-    middle = middle + (1.0 / 6.0) * asVector(*p);
-  const double h1 = dot(n1, asVector(a1)), h2 = dot(n2, asVector(a2)), h3 = dot(d, middle);
+  for (const Point* p : {&a1, &b1, &c1, &a2, &b2, &c2}) middle = middle + (1.0 / 6.0) * toWide(*p);
+  const double h1 = dot(n1, toWide(a1)), h2 = dot(n2, toWide(a2)), h3 = dot(d, middle);
   const double dd = dot(d, d);
   const Vector on = (1.0 / dd) * (h1 * cross(n2, d) + h2 * cross(d, n1) + h3 * d);
 
