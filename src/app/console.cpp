@@ -31,6 +31,13 @@ __attribute__((format(printf, 2, 3))) void complain(Console& console, const char
   va_end(arguments);
 }
 
+// The next character of the input, left there; EOF at the end.
+int peek(std::FILE* input) {
+  const int next = std::fgetc(input);
+  if (next != EOF) std::ungetc(next, input);
+  return next;
+}
+
 // Reads one coordinate after its prompt. Reading stops for good at the first
 // failure (the offending characters stay in the input, or the input is over),
 // so only the first failure is worth telling the user about; the later
@@ -43,9 +50,7 @@ void readCoordinate(const Coordinate& coordinate, Console& console) {
     const float value = *coordinate.value;
     if (std::isfinite(value) && std::fabs(value) <= kLargestCoordinate) {
       // A decimal comma is the usual slip: "3,5" reads as 3 and stops at ','.
-      const int next = std::fgetc(console.input);
-      if (next != EOF) std::ungetc(next, console.input);
-      if (next != ',') return;
+      if (peek(console.input) != ',') return;
       complain(console,
                "Greska: kod %.4s procitano je %g; decimale se odvajaju tackom, ne zarezom. Sve "
                "sledece koordinate ostaju 0.\n",
@@ -75,12 +80,11 @@ void readCoordinate(const Coordinate& coordinate, Console& console) {
              coordinate.prompt);
     return;
   }
-  const int next = std::fgetc(console.input);
-  if (next != EOF) std::ungetc(next, console.input);
   complain(console,
            "Greska: kod koordinate %.4s uneti tekst nije broj%s; ona i sve sledece "
            "koordinate ostaju 0.\n",
-           coordinate.prompt, next == ',' ? " (decimale se odvajaju tackom, ne zarezom)" : "");
+           coordinate.prompt,
+           peek(console.input) == ',' ? " (decimale se odvajaju tackom, ne zarezom)" : "");
 }
 
 void readTriangle(const char* heading, const Coordinate (&coordinates)[9], Console& console) {

@@ -252,8 +252,9 @@ void placeCamera() {
 }
 
 void setUpViewer(int* argc, char** argv) {
-  if (!canOpenDisplay(displayName(*argc, argv))) {
-    std::fprintf(stderr, "%s\n", noDisplayMessage(displayName(*argc, argv), argv[0]).c_str());
+  const char* name = displayName(*argc, argv);
+  if (!canOpenDisplay(name)) {
+    std::fprintf(stderr, "%s\n", noDisplayMessage(name, argv[0]).c_str());
     std::exit(1);
   }
   glutInit(argc, argv);
