@@ -57,13 +57,17 @@ bool oneSided(const PlaneSides& sides) {
   return (sides.a > 0 && sides.b > 0 && sides.c > 0) || (sides.a < 0 && sides.b < 0 && sides.c < 0);
 }
 
-CutPlan cutPlan(const PlaneSides& sides) {
-  const int sa = sides.a, sb = sides.b, sc = sides.c;
+namespace {
+
+// The plan for the signs sa, sb, sc of the corners a, b, c (each -1, 0 or 1).
+constexpr CutPlan planForSigns(int sa, int sb, int sc) {
   const int zeros = (sa == 0) + (sb == 0) + (sc == 0);
   // Corners are numbered 0 a, 1 b, 2 c; {i, i} is corner i, {i, j} the
   // crossing of edge i-j.
   // 3.1 All corners strictly on one side.
-  if (oneSided(sides)) return CutPlan{0, {0, 0}, {0, 0}};
+  if ((sa > 0 && sb > 0 && sc > 0) || (sa < 0 && sb < 0 && sc < 0)) {
+    return CutPlan{0, {0, 0}, {0, 0}};
+  }
   // 3.2 All corners in the plane.
   if (zeros == 3) return CutPlan{1, {0, 0}, {0, 0}};
   if (zeros == 1) {
@@ -88,6 +92,22 @@ CutPlan cutPlan(const PlaneSides& sides) {
   if (sb == sc) return CutPlan{3, {0, 1}, {0, 2}};  // a is the odd one
   if (sa == sc) return CutPlan{3, {0, 1}, {1, 2}};  // b
   return CutPlan{3, {0, 2}, {1, 2}};                // c
+}
+
+// The 27 plans, at 9 (sa + 1) + 3 (sb + 1) + (sc + 1): the plan is looked
+// up for every pair that reaches the cuts, so it is worked out only once.
+struct PlanTable {
+  CutPlan plans[27];
+  constexpr PlanTable() : plans{} {
+    for (int i = 0; i < 27; ++i) plans[i] = planForSigns(i / 9 - 1, i / 3 % 3 - 1, i % 3 - 1);
+  }
+};
+constexpr PlanTable kPlans;
+
+}  // namespace
+
+CutPlan cutPlan(const PlaneSides& sides) {
+  return kPlans.plans[9 * (sides.a + 1) + 3 * (sides.b + 1) + (sides.c + 1)];
 }
 
 int trianglePlaneCut(Point a, Point b, Point c, Point d, Point e, Point f, Point& first,

@@ -55,6 +55,15 @@ Wide cutPointInDouble(const Wide (&k)[3], const PlaneSides& sides, const int (&w
   return {from.x + t * edge.x, from.y + t * edge.y, from.z + t * edge.z};
 }
 
+// The smaller and the larger of two floats (written so that each is a
+// single instruction).
+float smaller(float u, float v) {
+  return v < u ? v : u;
+}
+float larger(float u, float v) {
+  return v > u ? v : u;
+}
+
 // The box of a triangle: its smallest and largest x, y and z.
 struct Box {
   float low[3];
@@ -62,22 +71,19 @@ struct Box {
 };
 
 Box boxOf(const Point& a, const Point& b, const Point& c) {
-  auto low = [](float u, float v, float w) { return u < v ? (u < w ? u : w) : (v < w ? v : w); };
-  auto high = [](float u, float v, float w) { return u > v ? (u > w ? u : w) : (v > w ? v : w); };
-  return Box{{low(a.x, b.x, c.x), low(a.y, b.y, c.y), low(a.z, b.z, c.z)},
-             {high(a.x, b.x, c.x), high(a.y, b.y, c.y), high(a.z, b.z, c.z)}};
+  return Box{{smaller(smaller(a.x, b.x), c.x), smaller(smaller(a.y, b.y), c.y),
+              smaller(smaller(a.z, b.z), c.z)},
+             {larger(larger(a.x, b.x), c.x), larger(larger(a.y, b.y), c.y),
+              larger(larger(a.z, b.z), c.z)}};
 }
 
-// The tolerance of the six corners: the largest coordinate in size is an end
-// of one of the boxes.
+// The tolerance of the six corners: the largest coordinate in size is the
+// larger of -low and high of one of the boxes.
 double toleranceOf(const Box& one, const Box& two) {
   float largest = 0.0f;
-  for (const Box* box : {&one, &two}) {
-    for (int axis = 0; axis < 3; ++axis) {
-      const float low = std::fabs(box->low[axis]), high = std::fabs(box->high[axis]);
-      largest = low > largest ? low : largest;
-      largest = high > largest ? high : largest;
-    }
+  for (int axis = 0; axis < 3; ++axis) {
+    largest = larger(largest, larger(larger(-one.low[axis], one.high[axis]),
+                                     larger(-two.low[axis], two.high[axis])));
   }
   return toleranceForSize(wide(largest));
 }
@@ -85,10 +91,11 @@ double toleranceOf(const Box& one, const Box& two) {
 // True when the boxes lie more than gap apart along some axis. The float
 // differences are off by far less than the tolerance that gap holds.
 bool apart(const Box& one, const Box& two, float gap) {
+  bool far = false;
   for (int axis = 0; axis < 3; ++axis) {
-    if (one.low[axis] - two.high[axis] > gap || two.low[axis] - one.high[axis] > gap) return true;
+    far = far || one.low[axis] - two.high[axis] > gap || two.low[axis] - one.high[axis] > gap;
   }
-  return false;
+  return far;
 }
 
 // The corners of a pair, as given and in double.
