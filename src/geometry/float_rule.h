@@ -93,26 +93,35 @@ inline double squaredDistanceToSegment(const Wide& p, const Wide& start, const W
   return dot(off, off);
 }
 
-// The point p + t d, each coordinate computed in double and rounded once.
-inline Point wideAlong(const Point& p, double t, const Wide& d) {
-  Point point;
-  point.x = named(wide(p.x) + t * d.x);
-  point.y = named(wide(p.y) + t * d.y);
-  point.z = named(wide(p.z) + t * d.z);
-  return point;
+// The point p + t d in double.
+inline Wide wideAlong(const Point& p, double t, const Wide& d) {
+  return {wide(p.x) + t * d.x, wide(p.y) + t * d.y, wide(p.z) + t * d.z};
 }
+
+// The printed decimals of a float lie within half a millionth of it.
+inline constexpr double kPrinting = 0.5e-6;
+
+// True when computed is so near accurate that both tests of keepOrReplace
+// pass: rounding accurate to float moves it by at most |accurate| 2^-24.
+inline bool wellWithin(float computed, double accurate) {
+  return std::fabs(wide(computed) - accurate) + std::fabs(accurate) * 0x1p-24 <=
+         kPrintedAccuracy - kPrinting;
+}
+
+// keepOrReplace for points not well within (rarely needed, so not inline).
+Point checkedOrReplaced(const Point& computed, const Wide& accurate);
 
 // A point computed by the stated formulas, which round every named quantity
 // to float, unless that rounding has moved it more than kPrintedAccuracy from
 // the same point computed in double throughout (accurate): where lines meet
-// at a shallow angle, or a plane's rounded coefficients are large. The colour
-// is the computed point's.
-inline Point keepOrReplace(const Point& computed, const Point& accurate) {
-  const bool close = std::fabs(wide(computed.x) - wide(accurate.x)) <= kPrintedAccuracy &&
-                     std::fabs(wide(computed.y) - wide(accurate.y)) <= kPrintedAccuracy &&
-                     std::fabs(wide(computed.z) - wide(accurate.z)) <= kPrintedAccuracy;
-  if (close) return computed;
-  return Point{accurate.x, accurate.y, accurate.z, computed.color};
+// at a shallow angle, or a plane's rounded coefficients are large. Then it is
+// the accurate point rounded once. The colour is the computed point's.
+inline Point keepOrReplace(const Point& computed, const Wide& accurate) {
+  if (wellWithin(computed.x, accurate.x) && wellWithin(computed.y, accurate.y) &&
+      wellWithin(computed.z, accurate.z)) {
+    return computed;
+  }
+  return checkedOrReplaced(computed, accurate);
 }
 
 }  // namespace kernel

@@ -11,6 +11,33 @@ using kernel::named;
 using kernel::wide;
 using kernel::wideCross;
 
+namespace {
+
+// True when a computed coordinate is within kPrintedAccuracy of the accurate
+// one rounded to float, and its printed decimals are within it of the
+// accurate one itself (the first test alone lets through a coordinate that
+// the rounding of the accurate one and the printing together push just past
+// it). Only a coordinate within half a millionth of the limit needs its
+// printed decimals: the float times 10^6 is exact in double, and nearbyint
+// rounds it as printf does.
+bool printsClose(float computed, double accurate) {
+  if (!(std::fabs(wide(computed) - wide(named(accurate))) <= kPrintedAccuracy)) return false;
+  const double off = std::fabs(wide(computed) - accurate);
+  if (off <= kPrintedAccuracy - kernel::kPrinting) return true;
+  return off <= kPrintedAccuracy + kernel::kPrinting &&
+         std::fabs(std::nearbyint(wide(computed) * 1e6) - accurate * 1e6) <= kPrintedAccuracy * 1e6;
+}
+
+}  // namespace
+
+Point kernel::checkedOrReplaced(const Point& computed, const Wide& accurate) {
+  if (printsClose(computed.x, accurate.x) && printsClose(computed.y, accurate.y) &&
+      printsClose(computed.z, accurate.z)) {
+    return computed;
+  }
+  return Point{named(accurate.x), named(accurate.y), named(accurate.z), computed.color};
+}
+
 float triangleArea(Point a, Point b, Point c) {
   // 1. Edge vectors u = b - a, v = c - a.
   const kernel::Vector u = difference(b, a);

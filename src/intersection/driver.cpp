@@ -38,11 +38,6 @@ float clipToUnit(float t) {
   return t < 1.0f ? t : 1.0f;
 }
 
-// A point computed in double, rounded to float once; colour 9.
-Point rounded(const Wide& p) {
-  return Point{named(p.x), named(p.y), named(p.z), kDefaultColor};
-}
-
 // A cut point of triangle k computed in double: a corner as it is, or the
 // crossing of edge i-j at k_i + v_i / (v_i - v_j) (k_j - k_i), where v are
 // the corners' signed values against the other plane.
@@ -139,7 +134,7 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
     if (detour(Vx[0], Ux[0], Ux[1]) < tolerance) {
       const Point V1 = cutPoint(1, plan2.first);
       const Point point{V1.x, V1.y, V1.z, kDefaultColor};
-      setPoint(common, PointStyle::Crossing, kernel::keepOrReplace(point, rounded(Vx[0])));
+      setPoint(common, PointStyle::Crossing, kernel::keepOrReplace(point, Vx[0]));
     }
     return common;
   }
@@ -182,7 +177,7 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
     const Point U = cutPoint(0, from == 0 ? plan1.first : plan1.second);
     const float w = named(wide(coordinate(U, axis)) - wide(coordinate(V[0], axis)));
     const float at = clipToUnit(named(wide(w) / wide(component(d, axis))));
-    return kernel::keepOrReplace(kernel::along(V[0], at, d), rounded(accurate));
+    return kernel::keepOrReplace(kernel::along(V[0], at, d), accurate);
   };
   // 6. A single point, or the common stretch in the direction V1 -> V2.
   if ((hi - lo) * length < tolerance) {

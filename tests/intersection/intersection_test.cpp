@@ -269,6 +269,14 @@ std::vector<PairCase> pairCases() {
        "0.000000).\n",
        {pt(0.2f, 0.2f, 0), pt(0.25f, 0.2f, 0)},
        {{pt(0.2f, 0.2f, 0), pt(0.25f, 0.2f, 0)}}},
+      {"near 500, where rounding the point in double and printing add up past 0.0001",
+       {pt(-357, -397, 126), pt(-266, -190, -349), pt(386, -410, -429), pt(-236, -409, 433),
+        pt(7, -297, -405), pt(-414, -10, -461)},
+       "Presek zadatih trouglova je duz:\nMN(-76.981422 --22.153093, -253.779282 - -310.436829, "
+       "-372.192474 - -304.463806).\n",
+       {pt(-22.153093f, -310.436829f, -304.463806f), pt(-76.981422f, -253.779282f, -372.192474f)},
+       {{pt(-22.153093f, -310.436829f, -304.463806f), pt(-76.981422f, -253.779282f, -372.192474f)}},
+       1e-4f},
       // Degenerate triangles: a point, or the segment between the farthest
       // of three corners on one line.
       {"a point inside the other triangle",
