@@ -207,13 +207,17 @@ Point asTyped(const Point& computed, std::initializer_list<Point> typed, double 
 // The point where the segment (three corners k1, k2, k3 on one line, ends
 // segment.ends) passes through the plane of the proper triangle a, b, c, when
 // it crosses that plane there inside the triangle. A line that is not in a
-// plane meets it once, so a corner in the plane is that point.
+// plane meets it once, so a corner in the plane is that point. once tells
+// whether the segment crosses the plane (or touches it with one corner),
+// rather than lying along it or wholly on one side.
 bool passesThrough(const Shape& segment, const Point& k1, const Point& k2, const Point& k3,
-                   const Point& a, const Point& b, const Point& c, double tolerance,
-                   Point& through) {
+                   const Point& a, const Point& b, const Point& c, double tolerance, Point& through,
+                   bool& once) {
   const PlaneSides sides = planeSides(k1, k2, k3, a, b, c, tolerance);
-  if (oneSided(sides) || (sides.a == 0 && sides.b == 0 && sides.c == 0)) return false;
-  if (sides.a == 0 || sides.b == 0 || sides.c == 0) {
+  const int zeros = (sides.a == 0) + (sides.b == 0) + (sides.c == 0);
+  once = !oneSided(sides) && zeros <= 1;
+  if (oneSided(sides) || zeros == 3) return false;
+  if (zeros > 0) {
     through = sides.a == 0 ? k1 : (sides.b == 0 ? k2 : k3);
   } else {
     through =
@@ -222,20 +226,43 @@ bool passesThrough(const Shape& segment, const Point& k1, const Point& k2, const
   return pointInTriangle(a, b, c, through, tolerance) != 0;
 }
 
+// True when both ends of segment two lie within the tolerance of the line
+// through segment one.
+bool onOneLine(const Shape& one, const Shape& two, double tolerance) {
+  const Wide from = toWide(one.ends[0]), along = toWide(one.ends[1]) - from;
+  for (const Point& end : two.ends) {
+    const Wide n = kernel::wideCross(along, toWide(end) - from);
+    if (!(kernel::dot(n, n) <= tolerance * tolerance * kernel::dot(along, along))) return false;
+  }
+  return true;
+}
+
 // When a triangle is a point or a segment, every common point is found as
 // for two triangles in one plane (a point or a segment lies in the plane of
-// whatever it meets), except where a segment passes through a triangle. Of
-// the points found, the answer is the one, or the two farthest apart, in the
-// order found.
+// whatever it meets), except where a segment crosses a triangle's plane: it
+// meets the triangle there or nowhere. Of the points found, the answer is
+// the one, or the two farthest apart, in the order found; but segments that
+// do not lie on one line meet in one point at most, so there it is the
+// first: a typed corner whenever one lies on the other segment, as corners
+// are found before crossings (further points are that one again, computed
+// less well).
 Intersection degenerateAnswer(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
                               const Point& b2, const Point& c2, const Shape& first,
                               const Shape& second, double tolerance) {
-  Intersection common = findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
   Point through;
-  if ((first.corners == 2 && second.corners == 3 &&
-       passesThrough(first, a1, b1, c1, a2, b2, c2, tolerance, through)) ||
-      (second.corners == 2 && first.corners == 3 &&
-       passesThrough(second, a2, b2, c2, a1, b1, c1, tolerance, through))) {
+  bool once = false;
+  const bool passes = (first.corners == 2 && second.corners == 3 &&
+                       passesThrough(first, a1, b1, c1, a2, b2, c2, tolerance, through, once)) ||
+                      (second.corners == 2 && first.corners == 3 &&
+                       passesThrough(second, a2, b2, c2, a1, b1, c1, tolerance, through, once));
+  if (once) return passes ? pointAnswer(PointStyle::OnCut, through) : Intersection{};
+  Intersection common = findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
+  if (first.corners == 2 && second.corners == 2 && common.count > 1 &&
+      !onOneLine(first, second, tolerance)) {
+    common.count = 1;
+    return common;
+  }
+  if (passes) {
     bool repeat = false;
     for (int i = 0; i < common.count; ++i) {
       repeat =
