@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "float_rule.h"
 #include "intersection.h"
@@ -59,38 +60,36 @@ float larger(float u, float v) {
   return v > u ? v : u;
 }
 
-// The box of a triangle: its smallest and largest x, y and z.
-struct Box {
-  float low[3];
-  float high[3];
+// The range of three numbers along one axis.
+struct Range {
+  float low;
+  float high;
 };
 
-Box boxOf(const Point& a, const Point& b, const Point& c) {
-  return Box{{smaller(smaller(a.x, b.x), c.x), smaller(smaller(a.y, b.y), c.y),
-              smaller(smaller(a.z, b.z), c.z)},
-             {larger(larger(a.x, b.x), c.x), larger(larger(a.y, b.y), c.y),
-              larger(larger(a.z, b.z), c.z)}};
+Range rangeOf(float u, float v, float w) {
+  return {smaller(smaller(u, v), w), larger(larger(u, v), w)};
 }
 
-// The tolerance of the six corners: the largest coordinate in size is the
-// larger of -low and high of one of the boxes.
-double toleranceOf(const Box& one, const Box& two) {
-  float largest = 0.0f;
-  for (int axis = 0; axis < 3; ++axis) {
-    largest = larger(largest, larger(larger(-one.low[axis], one.high[axis]),
-                                     larger(-two.low[axis], two.high[axis])));
-  }
-  return toleranceForSize(wide(largest));
-}
+// How the boxes of two triangles lie: the largest gap between them along an
+// axis (negative when they overlap along every axis), and the largest
+// coordinate in size, an end of one of the boxes.
+struct Boxes {
+  float gap;
+  float largest;
+};
 
-// True when the boxes lie more than gap apart along some axis. The float
-// differences are off by far less than the tolerance that gap holds.
-bool apart(const Box& one, const Box& two, float gap) {
-  bool far = false;
+Boxes boxesOf(const Point* const (&one)[3], const Point* const (&two)[3]) {
+  Boxes boxes{-std::numeric_limits<float>::infinity(), 0.0f};
   for (int axis = 0; axis < 3; ++axis) {
-    far = far || one.low[axis] - two.high[axis] > gap || two.low[axis] - one.high[axis] > gap;
+    const Range r1 =
+        rangeOf(coordinate(*one[0], axis), coordinate(*one[1], axis), coordinate(*one[2], axis));
+    const Range r2 =
+        rangeOf(coordinate(*two[0], axis), coordinate(*two[1], axis), coordinate(*two[2], axis));
+    boxes.gap = larger(boxes.gap, larger(r1.low - r2.high, r2.low - r1.high));
+    boxes.largest =
+        larger(boxes.largest, larger(-smaller(r1.low, r2.low), larger(r1.high, r2.high)));
   }
-  return far;
+  return boxes;
 }
 
 // The corners of a pair, as given and in double.
@@ -347,9 +346,11 @@ Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1,
   // 1. Triangles whose boxes lie apart by more than the tolerance (three
   //    times it, to be safe) do not meet: every test below finds only points
   //    within the tolerance of both. Most pairs that miss each other end here.
-  const Box box1 = boxOf(a1, b1, c1), box2 = boxOf(a2, b2, c2);
-  const double tolerance = toleranceOf(box1, box2);
-  if (apart(box1, box2, named(3.0 * tolerance))) return Intersection{};
+  const Point* const first[3] = {&a1, &b1, &c1};
+  const Point* const second[3] = {&a2, &b2, &c2};
+  const Boxes boxes = boxesOf(first, second);
+  const double tolerance = toleranceForSize(wide(boxes.largest));
+  if (boxes.gap > named(3.0 * tolerance)) return Intersection{};
   // 2. Each triangle against the other's plane. If either lies wholly on
   //    one side of the other's plane they do not meet, and no crossing point
   //    need be computed. A triangle whose corners may be on one line has no
