@@ -185,16 +185,12 @@ class FirstViewOfBounds : public ViewerTest, public ::testing::WithParamInterfac
 // Every corner of the bounds' box lies inside the window with a margin, in
 // front of the near plane and before the far one, and the box fills most of
 // the window in width or height.
-TEST_P(FirstViewOfBounds, HoldsTheWholeBoxCentredOnItsMiddle) {
+TEST_P(FirstViewOfBounds, HoldsTheWholeBoxWithAMargin) {
   const Bounds& b = GetParam();
   scene.minPoint = b.low;
   scene.maxPoint = b.high;
   placeCamera();
   reshape(1024, 700);
-  EXPECT_EQ(centerX, static_cast<float>((double{b.low.x} + b.high.x) / 2));
-  EXPECT_EQ(centerY, static_cast<float>((double{b.low.y} + b.high.y) / 2));
-  expectNear(modelViewMatrix(), viewmath::translation(-centerX, -centerY, -cameraDistance));
-
   const Matrix view = projectionMatrix() * modelViewMatrix();
   double largest = 0.0;
   for (int corner = 0; corner < 8; ++corner) {
