@@ -51,15 +51,6 @@ Wide cutPointInDouble(const Wide (&k)[3], const PlaneSides& sides, const int (&w
   return {from.x + t * edge.x, from.y + t * edge.y, from.z + t * edge.z};
 }
 
-// The smaller and the larger of two floats (written so that each is a
-// single instruction).
-float smaller(float u, float v) {
-  return v < u ? v : u;
-}
-float larger(float u, float v) {
-  return v > u ? v : u;
-}
-
 // The range of three numbers along one axis.
 struct Range {
   float low;
@@ -67,7 +58,7 @@ struct Range {
 };
 
 Range rangeOf(float u, float v, float w) {
-  return {smaller(smaller(u, v), w), larger(larger(u, v), w)};
+  return {std::min(std::min(u, v), w), std::max(std::max(u, v), w)};
 }
 
 // How the boxes of two triangles lie: the largest gap between them along an
@@ -85,9 +76,9 @@ Boxes boxesOf(const Point* const (&one)[3], const Point* const (&two)[3]) {
         rangeOf(coordinate(*one[0], axis), coordinate(*one[1], axis), coordinate(*one[2], axis));
     const Range r2 =
         rangeOf(coordinate(*two[0], axis), coordinate(*two[1], axis), coordinate(*two[2], axis));
-    boxes.gap = larger(boxes.gap, larger(r1.low - r2.high, r2.low - r1.high));
+    boxes.gap = std::max(boxes.gap, std::max(r1.low - r2.high, r2.low - r1.high));
     boxes.largest =
-        larger(boxes.largest, larger(-smaller(r1.low, r2.low), larger(r1.high, r2.high)));
+        std::max(boxes.largest, std::max(-std::min(r1.low, r2.low), std::max(r1.high, r2.high)));
   }
   return boxes;
 }
