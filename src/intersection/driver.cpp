@@ -1,8 +1,8 @@
 // How two triangles in space meet.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
-#include <limits>
 
 #include "float_rule.h"
 #include "intersection.h"
@@ -51,36 +51,62 @@ Wide cutPointInDouble(const Wide (&k)[3], const PlaneSides& sides, const int (&w
   return {from.x + t * edge.x, from.y + t * edge.y, from.z + t * edge.z};
 }
 
-// The range of three numbers along one axis.
-struct Range {
-  float low;
-  float high;
+// A point's x, y and z side by side, with a fourth lane that holds the bits
+// of its colour and is never read. Written as loops over four lanes, the box
+// test below compiles to a handful of vector instructions: it runs for every
+// pair.
+struct Lanes {
+  float v[4];
 };
+static_assert(sizeof(Point) == sizeof(Lanes), "a point is x, y, z and a 32-bit colour");
 
-Range rangeOf(float u, float v, float w) {
-  return {std::min(std::min(u, v), w), std::max(std::max(u, v), w)};
+Lanes lanesOf(const Point& p) {
+  Lanes lanes;
+  std::memcpy(lanes.v, &p, sizeof lanes.v);
+  return lanes;
+}
+
+template <typename Operation>
+Lanes eachLane(const Lanes& a, const Lanes& b, Operation operation) {
+  Lanes result;
+  for (int i = 0; i < 4; ++i) result.v[i] = operation(a.v[i], b.v[i]);
+  return result;
+}
+
+Lanes lowest(const Lanes& a, const Lanes& b) {
+  return eachLane(a, b, [](float u, float w) { return std::min(u, w); });
+}
+
+Lanes highest(const Lanes& a, const Lanes& b) {
+  return eachLane(a, b, [](float u, float w) { return std::max(u, w); });
+}
+
+Lanes minus(const Lanes& a, const Lanes& b) {
+  return eachLane(a, b, [](float u, float w) { return u - w; });
+}
+
+// The largest of x, y and z.
+float largestOfThree(const Lanes& a) {
+  return std::max(std::max(a.v[0], a.v[1]), a.v[2]);
 }
 
 // How the boxes of two triangles lie: the largest gap between them along an
 // axis (negative when they overlap along every axis), and the largest
-// coordinate in size, an end of one of the boxes.
+// coordinate in size, an end of one of the boxes. Kept out of line: inlined
+// into its caller, the lanes are compiled one number at a time again.
 struct Boxes {
   float gap;
   float largest;
 };
 
-Boxes boxesOf(const Point* const (&one)[3], const Point* const (&two)[3]) {
-  Boxes boxes{-std::numeric_limits<float>::infinity(), 0.0f};
-  for (int axis = 0; axis < 3; ++axis) {
-    const Range r1 =
-        rangeOf(coordinate(*one[0], axis), coordinate(*one[1], axis), coordinate(*one[2], axis));
-    const Range r2 =
-        rangeOf(coordinate(*two[0], axis), coordinate(*two[1], axis), coordinate(*two[2], axis));
-    boxes.gap = std::max(boxes.gap, std::max(r1.low - r2.high, r2.low - r1.high));
-    boxes.largest =
-        std::max(boxes.largest, std::max(-std::min(r1.low, r2.low), std::max(r1.high, r2.high)));
-  }
-  return boxes;
+[[gnu::noinline]] Boxes boxesOf(const Point* const (&one)[3], const Point* const (&two)[3]) {
+  const Lanes a1 = lanesOf(*one[0]), b1 = lanesOf(*one[1]), c1 = lanesOf(*one[2]);
+  const Lanes a2 = lanesOf(*two[0]), b2 = lanesOf(*two[1]), c2 = lanesOf(*two[2]);
+  const Lanes low1 = lowest(lowest(a1, b1), c1), high1 = highest(highest(a1, b1), c1);
+  const Lanes low2 = lowest(lowest(a2, b2), c2), high2 = highest(highest(a2, b2), c2);
+  const Lanes gap = highest(minus(low1, high2), minus(low2, high1));
+  const Lanes farthest = highest(minus(Lanes{}, lowest(low1, low2)), highest(high1, high2));
+  return {largestOfThree(gap), largestOfThree(farthest)};
 }
 
 // The corners of a pair, as given and in double.
