@@ -92,13 +92,14 @@ float largestOfThree(const Lanes& a) {
 
 // How the boxes of two triangles lie: the largest gap between them along an
 // axis (negative when they overlap along every axis), and the largest
-// coordinate in size, an end of one of the boxes. Kept out of line: inlined
-// into its caller, the lanes are compiled one number at a time again.
+// coordinate in size, an end of one of the boxes.
 struct Boxes {
   float gap;
   float largest;
 };
 
+// Kept out of line: inlined into its caller, the lanes would be compiled one
+// number at a time again.
 [[gnu::noinline]] Boxes boxesOf(const Point* const (&one)[3], const Point* const (&two)[3]) {
   const Lanes a1 = lanesOf(*one[0]), b1 = lanesOf(*one[1]), c1 = lanesOf(*one[2]);
   const Lanes a2 = lanesOf(*two[0]), b2 = lanesOf(*two[1]), c2 = lanesOf(*two[2]);
