@@ -238,11 +238,21 @@ struct ReadySegment {
   Point from;  // the ends as given, for the points printed
   Point to;
   Wide start;            // from, in double
+  Wide end;              // to, in double
   Wide along;            // to - from, in double
   double squared = 0.0;  // |to - from|^2
 };
 ReadySegment readySegment(const Point& from, const Point& to, const Wide& start, const Wide& end);
 
+// A point that two segments have in common: x, y, z as printed (by the
+// float rule, or an end as given) and the same point computed in double, so
+// that points found twice can be told apart by where they really are.
+struct FoundPoint {
+  Point point;
+  Wide exact;
+};
+
+//   FoundPoint first, second;
 //   int r = segmentIntersection(one, other, tolerance, first, second);
 int segmentIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
-                        Point& first, Point& second);
+                        FoundPoint& first, FoundPoint& second);

@@ -14,10 +14,12 @@ using kernel::wideCross;
 
 namespace {
 
-void writeCoordinates(Point p, Point& out) {
-  out.x = p.x;
-  out.y = p.y;
-  out.z = p.z;
+// Writes x, y, z of a point found, and the same point in double.
+void write(const Point& p, const Wide& exact, FoundPoint& out) {
+  out.point.x = p.x;
+  out.point.y = p.y;
+  out.point.z = p.z;
+  out.exact = exact;
 }
 
 // The squared distance of p from the segment s.
@@ -28,7 +30,7 @@ double squaredDistance(const Wide& p, const ReadySegment& s) {
 // A segment shorter than the tolerance is a point: it meets the other
 // segment only where it lies within the tolerance of it.
 int degenerateIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
-                           Point& first) {
+                           FoundPoint& first) {
   const double limit = tolerance * tolerance;
   const bool oneIsPoint = one.squared < limit;
   double distance;
@@ -39,7 +41,8 @@ int degenerateIntersection(const ReadySegment& one, const ReadySegment& other, d
     distance = oneIsPoint ? squaredDistance(one.start, other) : squaredDistance(other.start, one);
   }
   if (!(distance < limit)) return 0;
-  writeCoordinates(oneIsPoint ? one.from : other.from, first);
+  const ReadySegment& point = oneIsPoint ? one : other;
+  write(point.from, point.start, first);
   return 1;
 }
 
@@ -52,14 +55,15 @@ bool withinSegment(double s, double length, double tolerance) {
 }
 
 // p + t v by the float rule, checked against p + exactT exactV in double.
-Point alongChecked(Point p, float t, Vector v, double exactT, const Wide& exactV) {
-  return kernel::keepOrReplace(kernel::along(p, t, v), kernel::wideAlong(p, exactT, exactV));
+void writeAlong(Point p, float t, Vector v, double exactT, const Wide& exactV, FoundPoint& out) {
+  const Wide exact = kernel::wideAlong(p, exactT, exactV);
+  write(kernel::keepOrReplace(kernel::along(p, t, v), exact), exact, out);
 }
 
 // Parallel segments: if they lie on one line, clip one to other along
 // p3 + t v (p3, p4 the ends of other).
 int parallelIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
-                         Point& first, Point& second) {
+                         FoundPoint& first, FoundPoint& second) {
   // 1. On one line when p1 lies within the tolerance of the line p3-p4:
   //    |(p1 - p3) x (p4 - p3)| < tolerance |p4 - p3|.
   const Wide toP1 = one.start - other.start;
@@ -90,17 +94,18 @@ int parallelIntersection(const ReadySegment& one, const ReadySegment& other, dou
   if (hi < 0.0) hi = 0.0, t2 = 0.0f;
   // 6.-7. One point, or a stretch longer than the tolerance. An end within
   //    the tolerance of p1, p2, p3 or p4 is that point.
-  auto end = [&](float t, double exact) {
+  auto end = [&](float t, double exact, FoundPoint& out) {
     const Point* corners[4] = {&p3, &p4, &p1, &p2};
+    const Wide* exacts[4] = {&other.start, &other.end, &one.start, &one.end};
     const double at[4] = {0.0, 1.0, exact1, exact2};
     for (int i = 0; i < 4; ++i) {
-      if (std::fabs(exact - at[i]) * length < tolerance) return *corners[i];
+      if (std::fabs(exact - at[i]) * length < tolerance) return write(*corners[i], *exacts[i], out);
     }
-    return alongChecked(p3, t, v, exact, other.along);
+    writeAlong(p3, t, v, exact, other.along, out);
   };
-  writeCoordinates(end(t1, lo), first);
+  end(t1, lo, first);
   if ((hi - lo) * length < tolerance) return 1;
-  writeCoordinates(end(t2, hi), second);
+  end(t2, hi, second);
   return 2;
 }
 
@@ -133,7 +138,7 @@ bool solveInPlane(CoordinatePlane plane, Vector u, Vector v, Vector w, Vector n,
 // tolerance of each other at a point of both segments (decided in double);
 // the point is then computed by the float rule in one coordinate plane.
 int crossingIntersection(const ReadySegment& one, const ReadySegment& other, const Wide& N,
-                         double NN, double tolerance, Point& first) {
+                         double NN, double tolerance, FoundPoint& first) {
   // 1. The lines' distance apart is |(p3 - p1).N| / |N|, N = U x V.
   const Wide W = other.start - one.start;
   const double apart = dot(W, N);
@@ -144,10 +149,14 @@ int crossingIntersection(const ReadySegment& one, const ReadySegment& other, con
   const double lengthU = std::sqrt(one.squared), lengthV = std::sqrt(other.squared);
   if (!withinSegment(s, lengthU, tolerance) || !withinSegment(t, lengthV, tolerance)) return 0;
   // 3. A meeting within the tolerance of an end of either segment is that end.
-  if (std::fabs(s) * lengthU < tolerance) return writeCoordinates(one.from, first), 1;
-  if (std::fabs(s - 1.0) * lengthU < tolerance) return writeCoordinates(one.to, first), 1;
-  if (std::fabs(t) * lengthV < tolerance) return writeCoordinates(other.from, first), 1;
-  if (std::fabs(t - 1.0) * lengthV < tolerance) return writeCoordinates(other.to, first), 1;
+  if (std::fabs(s) * lengthU < tolerance) return write(one.from, one.start, first), 1;
+  if (std::fabs(s - 1.0) * lengthU < tolerance) {
+    return write(one.to, one.end, first), 1;
+  }
+  if (std::fabs(t) * lengthV < tolerance) return write(other.from, other.start, first), 1;
+  if (std::fabs(t - 1.0) * lengthV < tolerance) {
+    return write(other.to, other.end, first), 1;
+  }
   // 4. The point by the float rule: xy unless a segment runs along z, then
   //    xz unless a segment runs along y, else yz; a plane that the segments'
   //    plane projects to a line (x = 0, y = 0, x = y ...) gives way to the one
@@ -170,7 +179,7 @@ int crossingIntersection(const ReadySegment& one, const ReadySegment& other, con
                                    : CoordinatePlane::YZ;
     solveInPlane(plane, u, v, w, n, sFloat);
   }
-  writeCoordinates(alongChecked(p1, sFloat, u, s, one.along), first);
+  writeAlong(p1, sFloat, u, s, one.along, first);
   return 1;
 }
 
@@ -181,6 +190,7 @@ ReadySegment readySegment(const Point& from, const Point& to, const Wide& start,
   segment.from = from;
   segment.to = to;
   segment.start = start;
+  segment.end = end;
   segment.along = end - start;
   segment.squared = dot(segment.along, segment.along);
   return segment;
@@ -192,13 +202,22 @@ int segmentIntersection(Point p1, Point p2, Point p3, Point p4, Point& first, Po
 
 int segmentIntersection(Point p1, Point p2, Point p3, Point p4, double tolerance, Point& first,
                         Point& second) {
-  return segmentIntersection(readySegment(p1, p2, toWide(p1), toWide(p2)),
-                             readySegment(p3, p4, toWide(p3), toWide(p4)), tolerance, first,
-                             second);
+  FoundPoint found[2];
+  const int common = segmentIntersection(readySegment(p1, p2, toWide(p1), toWide(p2)),
+                                         readySegment(p3, p4, toWide(p3), toWide(p4)), tolerance,
+                                         found[0], found[1]);
+  // Only x, y and z are written: the colour stays the caller's.
+  Point* const out[2] = {&first, &second};
+  for (int i = 0; i < common && i < 2; ++i) {
+    out[i]->x = found[i].point.x;
+    out[i]->y = found[i].point.y;
+    out[i]->z = found[i].point.z;
+  }
+  return common;
 }
 
 int segmentIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
-                        Point& first, Point& second) {
+                        FoundPoint& first, FoundPoint& second) {
   // 0. A segment shorter than the tolerance is a point.
   const double limit = tolerance * tolerance;
   if (one.squared < limit || other.squared < limit) {

@@ -10,16 +10,25 @@ namespace {
 struct CornerList {
   Intersection& answer;
   double tolerance;
+  Wide exact[kMaxCorners];  // where each stored corner really is, in double
 
-  // Stores candidate unless it repeats a stored corner. Computed crossings
-  // can differ from a corner in their last bits, so a repeat is anything
-  // closer than the tolerance in each of x, y and z. Beyond six corners (only
-  // reachable by near-repeats that slip past that test) candidates are dropped.
-  void addIfNew(Point candidate) {
+  // Stores candidate unless it repeats a stored corner: unless it lies
+  // closer than the tolerance, in each of x, y and z, to one of them. That
+  // is decided by where the points really are (exact), not by their printed
+  // digits: a crossing found twice, along two edges that meet at a shallow
+  // angle, can differ by more than the tolerance after rounding. Beyond six
+  // corners (only reachable by near-repeats that slip past that test)
+  // candidates are dropped.
+  void addIfNew(const Point& candidate, const Wide& where) {
     for (int i = 0; i < answer.count; ++i) {
-      if (nearlySame(answer.corners[static_cast<std::size_t>(i)], candidate, tolerance)) return;
+      const Wide apart = exact[i] - where;
+      if (std::fabs(apart.x) < tolerance && std::fabs(apart.y) < tolerance &&
+          std::fabs(apart.z) < tolerance) {
+        return;
+      }
     }
     if (answer.count == kMaxCorners) return;
+    exact[answer.count] = where;
     answer.corners[static_cast<std::size_t>(answer.count++)] = candidate;
   }
 };
@@ -33,7 +42,7 @@ Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Po
   answer.pointStyle = PointStyle::OnCut;
   answer.segmentStyle = SegmentStyle::Coplanar;
   const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
-  CornerList corners{answer, tolerance};
+  CornerList corners{answer, tolerance, {}};
   const Point* const first[3] = {&a1, &b1, &c1};
   const Point* const second[3] = {&a2, &b2, &c2};
   const Wide one[3] = {toWide(a1), toWide(b1), toWide(c1)};
@@ -41,12 +50,12 @@ Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Po
   // Phase 1: corners of the first triangle inside the second.
   const ReadyTriangle triangle2 = readyTriangle(two);
   for (int k = 0; k < 3; ++k) {
-    if (pointInTriangle(triangle2, one[k], tolerance)) corners.addIfNew(*first[k]);
+    if (pointInTriangle(triangle2, one[k], tolerance)) corners.addIfNew(*first[k], one[k]);
   }
   // Phase 2: corners of the second triangle inside the first.
   const ReadyTriangle triangle1 = readyTriangle(one);
   for (int k = 0; k < 3; ++k) {
-    if (pointInTriangle(triangle1, two[k], tolerance)) corners.addIfNew(*second[k]);
+    if (pointInTriangle(triangle1, two[k], tolerance)) corners.addIfNew(*second[k], two[k]);
   }
   // Phase 3: every edge of the first triangle against every edge of the
   // second, edges in the order AB, AC, BC. Crossing points carry colour 9.
@@ -57,12 +66,12 @@ Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Po
     edges1[i] = readySegment(*first[from], *first[to], one[from], one[to]);
     edges2[i] = readySegment(*second[from], *second[to], two[from], two[to]);
   }
-  Point crossing, end;
+  FoundPoint crossing, end;
   for (const ReadySegment& outer : edges1) {
     for (const ReadySegment& inner : edges2) {
       const int common = segmentIntersection(outer, inner, tolerance, crossing, end);
-      if (common == 1 || common == 2) corners.addIfNew(crossing);
-      if (common == 2) corners.addIfNew(end);
+      if (common == 1 || common == 2) corners.addIfNew(crossing.point, crossing.exact);
+      if (common == 2) corners.addIfNew(end.point, end.exact);
     }
   }
   return answer;

@@ -295,6 +295,11 @@ std::vector<PairCase> pairCases() {
        "Presek zadatih trouglova je Tacka:\nM (-6.240000, -26.280001, -10.970000).\n",
        {pt(-6.24f, -26.28f, -10.97f)},
        {}},
+      printedOnly("a corner on a segment found again as a crossing a little apart: one corner",
+                  {pt(74.5f, -55.3f, -68.7f), pt(41.1f, -74.3f, -36.3f), pt(24.4f, -83.8f, -20.1f),
+                   pt(77.5f, -55.0f, -78.2f), pt(4.7f, -93.6f, 5.6f), pt(7.7f, -93.3f, -3.9f)},
+                  "Presek zadatih trouglova je duz:\nMN (24.400000 - 41.099998, -83.800003 - "
+                  "-74.300003, -20.100000 - -36.299999).\n"),
       {"a zero triangle at a corner of the other (input that stopped after five numbers)",
        {pt(1, 2, 3), pt(4, 5, 0), pt(0, 0, 0), pt(0, 0, 0), pt(0, 0, 0), pt(0, 0, 0)},
        "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n",
