@@ -94,8 +94,8 @@ inline double squaredDistanceToSegment(const Wide& p, const Wide& start, const W
 }
 
 // The point p + t d in double.
-inline Wide wideAlong(const Point& p, double t, const Wide& d) {
-  return {wide(p.x) + t * d.x, wide(p.y) + t * d.y, wide(p.z) + t * d.z};
+inline Wide wideAlong(const Wide& p, double t, const Wide& d) {
+  return {p.x + t * d.x, p.y + t * d.y, p.z + t * d.z};
 }
 
 // The printed decimals of a float lie within half a millionth of it.

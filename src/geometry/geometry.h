@@ -190,6 +190,7 @@ int segmentIntersection(Point p1, Point p2, Point p3, Point p4, double tolerance
 struct Shape {
   int corners;  // 3 triangle, 2 segment, 1 point
   Point ends[2];
+  int which[2];  // the corners that ends are: 0 a, 1 b, 2 c
 };
 Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance);
 
@@ -219,6 +220,18 @@ inline Wide operator-(const Wide& b, const Wide& a) {
 //   PlaneSides sides = planeSides(first, second, tolerance);
 PlaneSides planeSides(const Wide (&triangle)[3], const Wide (&plane)[3], double tolerance);
 
+// nearlySame, shapeOf and planeCrossing deciding from points given also in
+// double (exact): corners known more exactly than their floats, such as
+// decimals typed at the console. The points printed are still the floats, or
+// computed from them by the float rule. planeCrossing takes p, q, d, e, f in
+// that order in exact and writes the crossing in double to where.
+//
+//   const Shape shape = shapeOf({&a, &b, &c}, exact, tolerance);
+bool nearlySame(const Wide& a, const Wide& b, double tolerance);
+Shape shapeOf(const Point* const (&corners)[3], const Wide (&exact)[3], double tolerance);
+Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point& e, const Point& f,
+                    const Wide (&exact)[5], Wide& where);
+
 // A triangle made ready for pointInTriangle on many points.
 struct ReadyTriangle {
   Wide corners[3];
@@ -226,6 +239,7 @@ struct ReadyTriangle {
   double normalSquared = 0.0;
   Wide inward[3];  // normal x edge, for the edges a-b, b-c, c-a: towards the inside
   double inwardSquared[3] = {0.0, 0.0, 0.0};
+  double longestSquared = 0.0;  // the longest edge, squared
 };
 ReadyTriangle readyTriangle(const Wide (&corners)[3]);
 

@@ -19,13 +19,16 @@ namespace {
 // the rounding of the accurate one and the printing together push just past
 // it). Only a coordinate within half a millionth of the limit needs its
 // printed decimals: the float times 10^6 is exact in double, and nearbyint
-// rounds it as printf does.
+// rounds it as printf does. They keep half a millionth to spare: printed
+// exactly 0.0001 from a typed decimal (-31.975100 for -31.975), a coordinate
+// is on the limit, and the rounding of the accurate one decides the side.
 bool printsClose(float computed, double accurate) {
   if (!(std::fabs(wide(computed) - wide(named(accurate))) <= kPrintedAccuracy)) return false;
   const double off = std::fabs(wide(computed) - accurate);
   if (off <= kPrintedAccuracy - kernel::kPrinting) return true;
   return off <= kPrintedAccuracy + kernel::kPrinting &&
-         std::fabs(std::nearbyint(wide(computed) * 1e6) - accurate * 1e6) <= kPrintedAccuracy * 1e6;
+         std::fabs(std::nearbyint(wide(computed) * 1e6) - accurate * 1e6) <=
+             (kPrintedAccuracy - kernel::kPrinting) * 1e6;
 }
 
 }  // namespace
@@ -49,9 +52,12 @@ float triangleArea(Point a, Point b, Point c) {
 }
 
 bool nearlySame(Point a, Point b, double tolerance) {
-  return std::fabs(wide(a.x) - wide(b.x)) < tolerance &&
-         std::fabs(wide(a.y) - wide(b.y)) < tolerance &&
-         std::fabs(wide(a.z) - wide(b.z)) < tolerance;
+  return nearlySame(toWide(a), toWide(b), tolerance);
+}
+
+bool nearlySame(const Wide& a, const Wide& b, double tolerance) {
+  return std::fabs(a.x - b.x) < tolerance && std::fabs(a.y - b.y) < tolerance &&
+         std::fabs(a.z - b.z) < tolerance;
 }
 
 ReadyTriangle readyTriangle(const Wide (&corners)[3]) {
@@ -65,13 +71,16 @@ ReadyTriangle readyTriangle(const Wide (&corners)[3]) {
   for (int i = 0; i < 3; ++i) {
     t.inward[i] = wideCross(t.normal, edges[i]);
     t.inwardSquared[i] = dot(t.inward[i], t.inward[i]);
+    t.longestSquared = std::max(t.longestSquared, dot(edges[i], edges[i]));
   }
   return t;
 }
 
 int pointInTriangle(const ReadyTriangle& t, const Wide& p, double tolerance) {
   const double limit = tolerance * tolerance;
-  if (t.normalSquared > 0.0) {
+  // A triangle lower than the tolerance over its longest edge is taken as its
+  // edges: its plane and the sides of its edges are only rounding.
+  if (t.normalSquared > limit * t.longestSquared) {
     // 1. Too far from the plane (distance n.(p - a) / |n|)?
     const double height = dot(t.normal, p - t.corners[0]);
     if (!(height * height < limit * t.normalSquared)) return 0;
@@ -109,23 +118,27 @@ int pointInTriangle(Point a, Point b, Point c, Point p, double tolerance) {
 }
 
 Shape shapeOf(const Point& a, const Point& b, const Point& c, double tolerance) {
+  const Wide exact[3] = {toWide(a), toWide(b), toWide(c)};
+  return shapeOf({&a, &b, &c}, exact, tolerance);
+}
+
+Shape shapeOf(const Point* const (&corners)[3], const Wide (&exact)[3], double tolerance) {
   // 1. The two corners farthest apart, in the order a, b, c.
-  const Point* pairs[3][3] = {{&a, &b, &c}, {&a, &c, &b}, {&b, &c, &a}};
+  const int pairs[3][3] = {{0, 1, 2}, {0, 2, 1}, {1, 2, 0}};
   int farthest = 0;
   double longest = -1.0;
   for (int i = 0; i < 3; ++i) {
-    const Wide d = toWide(*pairs[i][1]) - toWide(*pairs[i][0]);
+    const Wide d = exact[pairs[i][1]] - exact[pairs[i][0]];
     if (dot(d, d) > longest) longest = dot(d, d), farthest = i;
   }
-  const Point& from = *pairs[farthest][0];
-  const Point& to = *pairs[farthest][1];
+  const int from = pairs[farthest][0], to = pairs[farthest][1];
   const double limit = tolerance * tolerance;
   // 2. All three corners in one place: a point.
-  if (longest < limit) return Shape{1, {a, a}};
+  if (longest < limit) return Shape{1, {*corners[0], *corners[0]}, {0, 0}};
   // 3. The third corner near the line through the other two: a segment.
-  const Wide n = wideCross(toWide(to) - toWide(from), toWide(*pairs[farthest][2]) - toWide(from));
-  if (dot(n, n) < limit * longest) return Shape{2, {from, to}};
-  return Shape{3, {a, b}};
+  const Wide n = wideCross(exact[to] - exact[from], exact[pairs[farthest][2]] - exact[from]);
+  if (dot(n, n) < limit * longest) return Shape{2, {*corners[from], *corners[to]}, {from, to}};
+  return Shape{3, {*corners[0], *corners[1]}, {0, 1}};
 }
 
 Plane planeThroughPoints(Point p1, Point p2, Point p3) {

@@ -25,11 +25,10 @@ PlaneSides planeSides(const Wide (&triangle)[3], const Wide (&plane)[3], double 
   sides.c = side(sides.values[2]);
   // 3. When d, e, f are nearly on one line the plane means little: its third
   //    corner then lies within the tolerance of the line through the farthest
-  //    two, whose length is at most |e - d| + |f - d|. (A triangle wholly on
-  //    one side of it misses that line all the same.)
-  if (!oneSided(sides)) {
-    sides.mayBeFlat = !(dot(n, n) >= squared * 2.0 * (dot(de, de) + dot(df, df)));
-  }
+  //    two, whose length is at most |e - d| + |f - d|. Corners typed exactly
+  //    on one line leave a normal of rounding alone, and sides that mean
+  //    nothing, not even "wholly on one side".
+  sides.mayBeFlat = !(dot(n, n) >= squared * 2.0 * (dot(de, de) + dot(df, df)));
   return sides;
 }
 
@@ -42,15 +41,26 @@ PlaneSides planeSides(const Point& a, const Point& b, const Point& c, const Poin
 
 Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point& e,
                     const Point& f) {
+  const Wide exact[5] = {toWide(p), toWide(q), toWide(d), toWide(e), toWide(f)};
+  Wide where;
+  return planeCrossing(p, q, d, e, f, exact, where);
+}
+
+Point planeCrossing(const Point& p, const Point& q, const Point& d, const Point& e, const Point& f,
+                    const Wide (&exact)[5], Wide& where) {
   // 1. By the float rule, from the plane's rounded coefficients.
   const Point computed = linePlaneIntersection(planeThroughPoints(d, e, f), p, q);
   // 2. The same point in double: p + t (q - p) with t = n.(d - p) / n.(q - p).
-  const Wide wd = toWide(d);
-  const Wide n = wideCross(toWide(e) - wd, toWide(f) - wd);
-  const Wide pq = toWide(q) - toWide(p);
+  const Wide &wp = exact[0], &wd = exact[2];
+  const Wide n = wideCross(exact[3] - wd, exact[4] - wd);
+  const Wide pq = exact[1] - wp;
   const double across = dot(n, pq);
-  if (!(across != 0.0)) return computed;
-  return kernel::keepOrReplace(computed, kernel::wideAlong(p, dot(n, wd - toWide(p)) / across, pq));
+  if (!(across != 0.0)) {
+    where = toWide(computed);
+    return computed;
+  }
+  where = kernel::wideAlong(wp, dot(n, wd - wp) / across, pq);
+  return kernel::keepOrReplace(computed, where);
 }
 
 bool oneSided(const PlaneSides& sides) {

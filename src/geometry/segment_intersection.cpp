@@ -54,9 +54,11 @@ bool withinSegment(double s, double length, double tolerance) {
   return beyond * length < tolerance;
 }
 
-// p + t v by the float rule, checked against p + exactT exactV in double.
-void writeAlong(Point p, float t, Vector v, double exactT, const Wide& exactV, FoundPoint& out) {
-  const Wide exact = kernel::wideAlong(p, exactT, exactV);
+// p + t v by the float rule, checked against the same point in double,
+// exactP + exactT exactV.
+void writeAlong(Point p, float t, Vector v, const Wide& exactP, double exactT, const Wide& exactV,
+                FoundPoint& out) {
+  const Wide exact = kernel::wideAlong(exactP, exactT, exactV);
   write(kernel::keepOrReplace(kernel::along(p, t, v), exact), exact, out);
 }
 
@@ -101,7 +103,7 @@ int parallelIntersection(const ReadySegment& one, const ReadySegment& other, dou
     for (int i = 0; i < 4; ++i) {
       if (std::fabs(exact - at[i]) * length < tolerance) return write(*corners[i], *exacts[i], out);
     }
-    writeAlong(p3, t, v, exact, other.along, out);
+    writeAlong(p3, t, v, other.start, exact, other.along, out);
   };
   end(t1, lo, first);
   if ((hi - lo) * length < tolerance) return 1;
@@ -179,7 +181,7 @@ int crossingIntersection(const ReadySegment& one, const ReadySegment& other, con
                                    : CoordinatePlane::YZ;
     solveInPlane(plane, u, v, w, n, sFloat);
   }
-  writeAlong(p1, sFloat, u, s, one.along, first);
+  writeAlong(p1, sFloat, u, one.start, s, one.along, first);
   return 1;
 }
 

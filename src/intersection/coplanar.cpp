@@ -37,16 +37,21 @@ struct CornerList {
 
 Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Point& c1,
                                       const Point& a2, const Point& b2, const Point& c2) {
+  const Wide one[3] = {toWide(a1), toWide(b1), toWide(c1)};
+  const Wide two[3] = {toWide(a2), toWide(b2), toWide(c2)};
+  return findCoplanarIntersection({&a1, &b1, &c1}, {&a2, &b2, &c2}, one, two);
+}
+
+Intersection findCoplanarIntersection(const Point* const (&first)[3],
+                                      const Point* const (&second)[3], const Wide (&one)[3],
+                                      const Wide (&two)[3]) {
   // The answer is built where the caller receives it (see meetCuts).
   Intersection answer;
   answer.pointStyle = PointStyle::OnCut;
   answer.segmentStyle = SegmentStyle::Coplanar;
-  const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
+  const double tolerance =
+      toleranceFor({*first[0], *first[1], *first[2], *second[0], *second[1], *second[2]});
   CornerList corners{answer, tolerance, {}};
-  const Point* const first[3] = {&a1, &b1, &c1};
-  const Point* const second[3] = {&a2, &b2, &c2};
-  const Wide one[3] = {toWide(a1), toWide(b1), toWide(c1)};
-  const Wide two[3] = {toWide(a2), toWide(b2), toWide(c2)};
   // Phase 1: corners of the first triangle inside the second.
   const ReadyTriangle triangle2 = readyTriangle(two);
   for (int k = 0; k < 3; ++k) {

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <initializer_list>
 
 #include "float_rule.h"
 #include "intersection.h"
@@ -208,47 +207,56 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
   return common;
 }
 
-// A computed corner within the tolerance of one of the typed corners is
-// that corner, and prints as typed rather than as a point computed next to it.
-Point asTyped(const Point& computed, std::initializer_list<Point> typed, double tolerance) {
-  for (const Point& corner : typed) {
-    if (nearlySame(computed, corner, tolerance)) {
-      return Point{corner.x, corner.y, corner.z, computed.color};
-    }
+// A computed point within the tolerance of one of the typed corners is that
+// corner, and prints as typed rather than as a point computed next to it.
+// Returns the corner's number (0 a, 1 b, 2 c), or -1.
+int typedCornerAt(const Point& computed, const Point* const (&typed)[3], double tolerance) {
+  for (int k = 0; k < 3; ++k) {
+    if (nearlySame(computed, *typed[k], tolerance)) return k;
   }
-  return computed;
+  return -1;
 }
 
 // ---- Degenerate triangles ------------------------------------------------
 
-// The point where the segment (three corners k1, k2, k3 on one line, ends
-// segment.ends) passes through the plane of the proper triangle a, b, c, when
-// it crosses that plane there inside the triangle. A line that is not in a
-// plane meets it once, so a corner in the plane is that point. once tells
-// whether the segment crosses the plane (or touches it with one corner),
-// rather than lying along it or wholly on one side.
-bool passesThrough(const Shape& segment, const Point& k1, const Point& k2, const Point& k3,
-                   const Point& a, const Point& b, const Point& c, double tolerance, Point& through,
-                   bool& once) {
-  const PlaneSides sides = planeSides(k1, k2, k3, a, b, c, tolerance);
+// The point where the segment (three corners k on one line, kx in double, its
+// ends segment.ends) passes through the plane of the proper triangle t (tx in
+// double), when it crosses that plane there inside the triangle. A line that
+// is not in a plane meets it once, so a corner in the plane is that point.
+// once tells whether the segment crosses the plane (or touches it with one
+// corner), rather than lying along it or wholly on one side.
+bool passesThrough(const Shape& segment, const Point* const (&k)[3], const Wide (&kx)[3],
+                   const Point* const (&t)[3], const Wide (&tx)[3], double tolerance,
+                   Point& through, bool& once) {
+  const PlaneSides sides = planeSides(kx, tx, tolerance);
   const int zeros = (sides.a == 0) + (sides.b == 0) + (sides.c == 0);
   once = !oneSided(sides) && zeros <= 1;
   if (oneSided(sides) || zeros == 3) return false;
+  Wide where;
   if (zeros > 0) {
-    through = sides.a == 0 ? k1 : (sides.b == 0 ? k2 : k3);
+    const int corner = sides.a == 0 ? 0 : (sides.b == 0 ? 1 : 2);
+    through = *k[corner];
+    where = kx[corner];
   } else {
-    through =
-        asTyped(planeCrossing(segment.ends[0], segment.ends[1], a, b, c), {a, b, c}, tolerance);
+    const int* ends = segment.which;
+    const Wide exact[5] = {kx[ends[0]], kx[ends[1]], tx[0], tx[1], tx[2]};
+    through = planeCrossing(*k[ends[0]], *k[ends[1]], *t[0], *t[1], *t[2], exact, where);
+    const int corner = typedCornerAt(through, t, tolerance);
+    if (corner >= 0) {
+      through = Point{t[corner]->x, t[corner]->y, t[corner]->z, through.color};
+      where = tx[corner];
+    }
   }
-  return pointInTriangle(a, b, c, through, tolerance) != 0;
+  return pointInTriangle(readyTriangle(tx), where, tolerance) != 0;
 }
 
-// True when both ends of segment two lie within the tolerance of the line
-// through segment one.
-bool onOneLine(const Shape& one, const Shape& two, double tolerance) {
-  const Wide from = toWide(one.ends[0]), along = toWide(one.ends[1]) - from;
-  for (const Point& end : two.ends) {
-    const Wide n = kernel::wideCross(along, toWide(end) - from);
+// True when both ends of segment two (corners in double tx) lie within the
+// tolerance of the line through segment one (kx).
+bool onOneLine(const Shape& one, const Wide (&kx)[3], const Shape& two, const Wide (&tx)[3],
+               double tolerance) {
+  const Wide from = kx[one.which[0]], along = kx[one.which[1]] - from;
+  for (const int end : two.which) {
+    const Wide n = kernel::wideCross(along, tx[end] - from);
     if (!(kernel::dot(n, n) <= tolerance * tolerance * kernel::dot(along, along))) return false;
   }
   return true;
@@ -263,19 +271,19 @@ bool onOneLine(const Shape& one, const Shape& two, double tolerance) {
 // first: a typed corner whenever one lies on the other segment, as corners
 // are found before crossings (further points are that one again, computed
 // less well).
-Intersection degenerateAnswer(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
-                              const Point& b2, const Point& c2, const Shape& first,
-                              const Shape& second, double tolerance) {
+Intersection degenerateAnswer(const Corners& c, const Shape& first, const Shape& second,
+                              double tolerance) {
   Point through;
   bool once = false;
-  const bool passes = (first.corners == 2 && second.corners == 3 &&
-                       passesThrough(first, a1, b1, c1, a2, b2, c2, tolerance, through, once)) ||
-                      (second.corners == 2 && first.corners == 3 &&
-                       passesThrough(second, a2, b2, c2, a1, b1, c1, tolerance, through, once));
+  const bool passes =
+      (first.corners == 2 && second.corners == 3 &&
+       passesThrough(first, c.first, c.one, c.second, c.two, tolerance, through, once)) ||
+      (second.corners == 2 && first.corners == 3 &&
+       passesThrough(second, c.second, c.two, c.first, c.one, tolerance, through, once));
   if (once) return passes ? pointAnswer(PointStyle::OnCut, through) : Intersection{};
-  Intersection common = findCoplanarIntersection(a1, b1, c1, a2, b2, c2);
+  Intersection common = findCoplanarIntersection(c.first, c.second, c.one, c.two);
   if (first.corners == 2 && second.corners == 2 && common.count > 1 &&
-      !onOneLine(first, second, tolerance)) {
+      !onOneLine(first, c.one, second, c.two, tolerance)) {
     common.count = 1;
     return common;
   }
@@ -310,15 +318,16 @@ Intersection properAnswer(const Corners& c, const PlaneSides& sides1, const Plan
   const CutPlan plan1 = cutPlan(sides1), plan2 = cutPlan(sides2);
   // 4. One triangle lies in the other's plane; the two findings need not agree.
   if (plan1.result == 1 || plan2.result == 1) {
-    return findCoplanarIntersection(*c.first[0], *c.first[1], *c.first[2], *c.second[0],
-                                    *c.second[1], *c.second[2]);
+    return findCoplanarIntersection(c.first, c.second, c.one, c.two);
   }
   // 5. Different planes: U1(-U2) and V1(-V2) lie on the line where they meet.
   //    A cut that is one corner is that corner.
   const Point& U1 = *c.first[plan1.first[0]];
   const Point& V1 = *c.second[plan2.first[0]];
   if (plan1.result == 2 && plan2.result == 2) {
-    if (nearlySame(U1, V1, tolerance)) return pointAnswer(PointStyle::Touching, U1);
+    if (nearlySame(c.one[plan1.first[0]], c.two[plan2.first[0]], tolerance)) {
+      return pointAnswer(PointStyle::Touching, U1);
+    }
     return Intersection{};
   }
   // The cut points in double, for the decisions.
@@ -349,18 +358,16 @@ Intersection properPair(const Corners& c, double tolerance) {
 // The answer when either triangle may be a point or a segment; two proper
 // (if thin) triangles go the usual way.
 Intersection shapesAnswer(const Corners& c, double tolerance) {
-  const Point &a1 = *c.first[0], &b1 = *c.first[1], &c1 = *c.first[2];
-  const Point &a2 = *c.second[0], &b2 = *c.second[1], &c2 = *c.second[2];
-  const Shape first = shapeOf(a1, b1, c1, tolerance);
-  const Shape second = shapeOf(a2, b2, c2, tolerance);
+  const Shape first = shapeOf(c.first, c.one, tolerance);
+  const Shape second = shapeOf(c.second, c.two, tolerance);
   if (first.corners == 3 && second.corners == 3) return properPair(c, tolerance);
-  return degenerateAnswer(a1, b1, c1, a2, b2, c2, first, second, tolerance);
+  return degenerateAnswer(c, first, second, tolerance);
 }
 
-}  // namespace
-
-Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
-                              const Point& b2, const Point& c2) {
+// How the triangles a1, b1, c1 and a2, b2, c2 meet, deciding from typed (the
+// six corners in double) when it is given, else from the floats.
+Intersection answerFor(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                       const Point& b2, const Point& c2, const TypedCorners* typed) {
   // 1. Triangles whose boxes lie apart by more than the tolerance (three
   //    times it, to be safe) do not meet: every test below finds only points
   //    within the tolerance of both. Most pairs that miss each other end here.
@@ -373,20 +380,21 @@ Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1,
   //    one side of the other's plane they do not meet, and no crossing point
   //    need be computed. A triangle whose corners may be on one line has no
   //    plane to speak of: see what the triangles really are.
-  const Corners c{{&a1, &b1, &c1},
-                  {&a2, &b2, &c2},
-                  {toWide(a1), toWide(b1), toWide(c1)},
-                  {toWide(a2), toWide(b2), toWide(c2)}};
+  Corners c{{&a1, &b1, &c1},
+            {&a2, &b2, &c2},
+            {toWide(a1), toWide(b1), toWide(c1)},
+            {toWide(a2), toWide(b2), toWide(c2)}};
+  if (typed != nullptr) {
+    for (int k = 0; k < 3; ++k) c.one[k] = (*typed)[k], c.two[k] = (*typed)[3 + k];
+  }
   const PlaneSides sides1 = planeSides(c.one, c.two, tolerance);
-  if (oneSided(sides1)) return Intersection{};
   if (sides1.mayBeFlat) return shapesAnswer(c, tolerance);
+  if (oneSided(sides1)) return Intersection{};
   const PlaneSides sides2 = planeSides(c.two, c.one, tolerance);
-  if (oneSided(sides2)) return Intersection{};
   if (sides2.mayBeFlat) return shapesAnswer(c, tolerance);
+  if (oneSided(sides2)) return Intersection{};
   return properAnswer(c, sides1, sides2, tolerance);
 }
-
-namespace {
 
 void fillSlots(const Intersection& answer, Point& M, Point& N, Point& P, Point& Q, Point& R,
                Point& S) {
@@ -396,9 +404,27 @@ void fillSlots(const Intersection& answer, Point& M, Point& N, Point& P, Point& 
 
 }  // namespace
 
+Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                              const Point& b2, const Point& c2) {
+  return answerFor(a1, b1, c1, a2, b2, c2, nullptr);
+}
+
+Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                              const Point& b2, const Point& c2, const TypedCorners& typed) {
+  return answerFor(a1, b1, c1, a2, b2, c2, &typed);
+}
+
 int intersectTriangles(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2, Point& M,
                        Point& N, Point& P, Point& Q, Point& R, Point& S) {
-  const Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2);
+  return intersectTriangles(
+      a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S,
+      {toWide(a1), toWide(b1), toWide(c1), toWide(a2), toWide(b2), toWide(c2)});
+}
+
+int intersectTriangles(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2, Point& M,
+                       Point& N, Point& P, Point& Q, Point& R, Point& S,
+                       const TypedCorners& typed) {
+  const Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2, typed);
   fillSlots(answer, M, N, P, Q, R, S);
   report(answer);
   return answer.count;

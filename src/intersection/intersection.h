@@ -40,12 +40,22 @@ struct Intersection {
   std::array<Point, kMaxCorners> corners{};
 };
 
-// How the triangles a1, b1, c1 and a2, b2, c2 meet. Nothing is printed or
-// added to the scene.
+// The six corners a1, b1, c1, a2, b2, c2 as they were typed, in double.
+// Decimals typed at the console are known more exactly than their floats
+// (0.1 is read as 0.100000001): given these, every decision, and the check
+// of every printed point, is made from what was typed. The printed digits
+// still come from the floats, by the float rule.
+using TypedCorners = std::array<Wide, 6>;
+
+// How the triangles a1, b1, c1 and a2, b2, c2 meet, decided from the floats
+// or from the corners as typed. Nothing is printed or added to the scene.
 //
 //   Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2);
+//   Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2, typed);
 Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
                               const Point& b2, const Point& c2);
+Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                              const Point& b2, const Point& c2, const TypedCorners& typed);
 
 // The corners of the intersection of two triangles that lie in one plane:
 // corners of either triangle inside the other, then edge crossings, repeats
@@ -55,13 +65,21 @@ Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1,
 Intersection findCoplanarIntersection(const Point& a1, const Point& b1, const Point& c1,
                                       const Point& a2, const Point& b2, const Point& c2);
 
+// The same, deciding from the corners in double (one, two).
+Intersection findCoplanarIntersection(const Point* const (&first)[3],
+                                      const Point* const (&second)[3], const Wide (&one)[3],
+                                      const Wide (&two)[3]);
+
 // Finds the intersection, writes its corners into the first count slots,
 // prints the one report message and adds the intersection to the scene.
 // Returns count (0 none, 1 point, 2 segment, 3 to 6 polygon).
 //
 //   intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S);
+//   intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S, typed);
 int intersectTriangles(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2, Point& M,
                        Point& N, Point& P, Point& Q, Point& R, Point& S);
+int intersectTriangles(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2, Point& M,
+                       Point& N, Point& P, Point& Q, Point& R, Point& S, const TypedCorners& typed);
 
 // The same for two triangles known to lie in one plane.
 //
@@ -102,6 +120,8 @@ void report(const Intersection& answer);
 //   std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2).c_str(), stderr);
 std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
                        const Point& b2, const Point& c2);
+std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                       const Point& b2, const Point& c2, const TypedCorners& typed);
 
 // The report's entries by kind; each prints one message and adds its shape.
 void reportNone();

@@ -220,10 +220,18 @@ void report(const Intersection& answer) {
 
 std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
                        const Point& b2, const Point& c2) {
+  return shapeNotes(a1, b1, c1, a2, b2, c2,
+                    {toWide(a1), toWide(b1), toWide(c1), toWide(a2), toWide(b2), toWide(c2)});
+}
+
+std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                       const Point& b2, const Point& c2, const TypedCorners& typed) {
   const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
   std::string notes;
   const char* const which[2] = {"prvi", "drugi"};
-  const Shape shapes[2] = {shapeOf(a1, b1, c1, tolerance), shapeOf(a2, b2, c2, tolerance)};
+  const Wide one[3] = {typed[0], typed[1], typed[2]}, two[3] = {typed[3], typed[4], typed[5]};
+  const Shape shapes[2] = {shapeOf({&a1, &b1, &c1}, one, tolerance),
+                           shapeOf({&a2, &b2, &c2}, two, tolerance)};
   for (int i = 0; i < 2; ++i) {
     const Point &p = shapes[i].ends[0], &q = shapes[i].ends[1];
     if (shapes[i].corners == 1) {
