@@ -234,7 +234,8 @@ void run(const std::uint8_t* data, std::size_t size) {
   MemoryStream prompts, complaints;
   std::array<Point, 6> corners{};
   auto& [a1, b1, c1, a2, b2, c2] = corners;
-  readTrianglesFrom(input, prompts.file, complaints.file, a1, b1, c1, a2, b2, c2);
+  TypedCorners typedCorners;
+  readTrianglesFrom(input, prompts.file, complaints.file, a1, b1, c1, a2, b2, c2, typedCorners);
   std::fclose(input);
 
   static const std::string kDialogue = dialogueText();
@@ -260,14 +261,14 @@ void run(const std::uint8_t* data, std::size_t size) {
   slots.fill(sentinel);
   clearStandardOutput();
   const int count = intersectTriangles(a1, b1, c1, a2, b2, c2, slots[0], slots[1], slots[2],
-                                       slots[3], slots[4], slots[5]);
+                                       slots[3], slots[4], slots[5], typedCorners);
   const std::string printed = standardOutput();
 
   // 4. The answer.
   CHECK(count >= 0 && count <= kMaxCorners, context);
-  const Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2);
+  const Intersection answer = findIntersection(a1, b1, c1, a2, b2, c2, typedCorners);
   CHECK(answer.count == count, context);
-  const Intersection again = findIntersection(a1, b1, c1, a2, b2, c2);
+  const Intersection again = findIntersection(a1, b1, c1, a2, b2, c2, typedCorners);
   CHECK(std::memcmp(&again.corners, &answer.corners, sizeof answer.corners) == 0, context);
   for (int i = 0; i < kMaxCorners; ++i) {
     const Point& slot = slots[static_cast<std::size_t>(i)];

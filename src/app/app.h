@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "geometry.h"
+#include "intersection.h"
 
 // --help and --version, answered before anything else (options.cpp). When an
 // argument is one of them, answerHelpOrVersion prints, for whichever comes
@@ -18,19 +19,21 @@ bool asksForHelpOrVersion(int argc, char** argv);
 int answerHelpOrVersion(int argc, char** argv, int fixedCase, std::FILE* output);
 
 // Asks for the corners of both triangles on standard output and reads the
-// eighteen coordinates from standard input, each with "%f". A read that finds
-// no number, a number that is not finite or larger than kLargestCoordinate in
-// size (refused: it becomes 0), or a decimal comma after a number stops
-// reading: the later coordinates stay 0, and standard error says once where
-// and why.
+// eighteen coordinates from standard input, each with "%lf": typed receives
+// them in double, as typed, and the corners the float nearest each. A read
+// that finds no number, a number that is not finite or larger than
+// kLargestCoordinate in size (refused: it becomes 0), or a decimal comma
+// after a number stops reading: the later coordinates stay 0, and standard
+// error says once where and why.
 //
-//   readTriangles(a1, b1, c1, a2, b2, c2);
-void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point& c2);
+//   readTriangles(a1, b1, c1, a2, b2, c2, typed);
+void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point& c2,
+                   TypedCorners& typed);
 
 // The same dialogue on other streams (prompts to output, the one complaint
 // about bad input to errors).
 void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1, Point& b1,
-                       Point& c1, Point& a2, Point& b2, Point& c2);
+                       Point& c1, Point& a2, Point& b2, Point& c2, TypedCorners& typed);
 
 // Adds the x (10 long), y (10) and z (20) axes from origin, in black.
 void addAxes(Point origin);

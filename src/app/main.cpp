@@ -18,9 +18,11 @@ int main(int argc, char** argv) {
     return answerHelpOrVersion(argc, argv, TRIKROS_FIXED_CASE, stdout);
   }
 
-  // 1. The six corners and the six result slots, all (0, 0, 0) in colour 9.
+  // 1. The six corners and the six result slots, all (0, 0, 0) in colour 9,
+  //    and the corners as typed, in double.
   Point a1, b1, c1, a2, b2, c2;
   Point M, N, P, Q, R, S;
+  TypedCorners typed{};
 
   // 2. The coordinate axes, named at the ends that addAxes draws.
   addAxes(Point{});
@@ -30,11 +32,12 @@ int main(int argc, char** argv) {
 
   // 3. The two triangles.
   if constexpr (TRIKROS_FIXED_CASE == 0) {
-    readTriangles(a1, b1, c1, a2, b2, c2);
+    readTriangles(a1, b1, c1, a2, b2, c2, typed);
   } else {
     const TrianglePair pair = fixedCase(TRIKROS_FIXED_CASE);
     a1 = pair[0], b1 = pair[1], c1 = pair[2];
     a2 = pair[3], b2 = pair[4], c2 = pair[5];
+    typed = {toWide(a1), toWide(b1), toWide(c1), toWide(a2), toWide(b2), toWide(c2)};
   }
 
   // 4.-5. Their edges and corner names: the first triangle in blue, the
@@ -50,10 +53,10 @@ int main(int argc, char** argv) {
 
   // 6. The intersection: one message on the console, the shape in the scene;
   //    a triangle that is a point or a segment is named first on standard
-  //    error.
+  //    error. Both are decided from the corners as typed.
   std::fflush(stdout);
-  std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2).c_str(), stderr);
-  intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S);
+  std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2, typed).c_str(), stderr);
+  intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S, typed);
 
   // 7. The line where the two planes meet, long enough to cross the scene;
   //    the window shows it on request.

@@ -66,6 +66,20 @@ TEST(Console, OneNumberPerLineWithDecimals) {
                          "2.500000, 0.000000).\n");
 }
 
+// Decimals count as typed: 44.2 is not the float 44.200001. Read as floats,
+// this pair's first corner came out (9.634233, 14.860319), 0.00015 off.
+TEST(Console, DecimalsAreAnsweredAsTyped) {
+  const ProgramOutput run =
+      runProgram("trikros",
+                 "44.2 -32.8 0.0 8.3 16.7 0.0 -36.9 1.6 0.0 -4.6 34.1 0.0 5.4 -45.0 0.0 40.9 "
+                 "-27.4 0.0\n");
+  EXPECT_EQ(run.out, kPrompts +
+                         "Presek zadatih trouglova je sestougao odredjen Tackama:\nM (9.634122, "
+                         "14.860473, 0.000000), N (40.446648, -27.624762, 0.000000), P (1.571743, "
+                         "-14.718472, 0.000000), Q (36.551636, -29.555809, 0.000000), R "
+                         "(-1.966650, 13.270212, 0.000000), S (8.278487, 16.692814, 0.000000).\n");
+}
+
 // Input the program cannot use stops reading where it stands: one complaint
 // naming the coordinate, later coordinates 0, all prompts and one report. A
 // triangle that is a point or a segment is named before the report.
