@@ -131,7 +131,7 @@ Comparison compare(const TrianglePair& pair) {
   c.pair = pair;
   c.expected = exactIntersection(pair.exactFirst(), pair.exactSecond());
   const std::array<Point, 6> p = pair.floats();
-  c.actual = findIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
+  c.actual = findIntersection(p[0], p[1], p[2], p[3], p[4], p[5], pair.doubles());
   c.kindAgrees = c.actual.count == static_cast<int>(c.expected.size());
   const PrintedAnswer printed = readReport(reportText(c.actual));
   c.cornersAgree = isRight(printed, c.expected);

@@ -92,7 +92,9 @@ int dump(const char* path, int pairs) {
         const TrianglePair pair = source.next();
         const auto p = pair.floats();
         out << pair.typed() << '\t'
-            << swapped(reportText(findIntersection(p[0], p[1], p[2], p[3], p[4], p[5])), '\n', '|')
+            << swapped(
+                   reportText(findIntersection(p[0], p[1], p[2], p[3], p[4], p[5], pair.doubles())),
+                   '\n', '|')
             << '\n';
       }
     }

@@ -86,6 +86,17 @@ std::array<Point, 6> TrianglePair::floats() const {
   return points;
 }
 
+TypedCorners TrianglePair::doubles() const {
+  TypedCorners typed;
+  auto read = [this](long numerator) {
+    return std::strtod(decimal(numerator, denominator).c_str(), nullptr);
+  };
+  for (std::size_t i = 0; i < 6; ++i) {
+    typed[i] = {read(corners[i].x), read(corners[i].y), read(corners[i].z)};
+  }
+  return typed;
+}
+
 std::string TrianglePair::typed() const {
   std::string text;
   for (std::size_t i = 0; i < 6; ++i) {

@@ -14,6 +14,7 @@
 
 #include "exact_reference.h"
 #include "geometry.h"
+#include "intersection.h"
 
 enum class Distribution {
   Space,          // corners anywhere in the cube; every third pair redrawn until they meet
@@ -56,6 +57,8 @@ struct TrianglePair {
   ExactTriangle exactSecond() const;
   // The corners as the program reads them ("%f" of the typed decimal).
   std::array<Point, 6> floats() const;
+  // The same corners in double, as the program keeps them beside the floats.
+  TypedCorners doubles() const;
   // The eighteen numbers as the user types them, in the order of the prompts.
   std::string typed() const;
 };
