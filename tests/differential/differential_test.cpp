@@ -214,8 +214,8 @@ namespace {
 
 // Compares the program with the exact answer on the pairs of one
 // distribution; prints the agreement and fails with the first disagreements.
-// Integers are exact floats, and every answer must be right. The float nearest a typed decimal can
-// move a shallow crossing by more than 0.0001, so there one answer in a thousand may miss.
+// Every answer must be right: decimals too, as the program decides from the
+// numbers as typed.
 void expectAgreement(Distribution distribution, Grid grid, int pairs) {
   PairSource source(distribution, grid, seedFor(distribution, grid));
   int right = 0;
@@ -237,8 +237,7 @@ void expectAgreement(Distribution distribution, Grid grid, int pairs) {
   std::cout << "\n";
   std::string disagreements;
   for (const std::string& s : shown) disagreements += s;
-  const int allowed = grid.denominator == 1 ? 0 : pairs / 1000;
-  EXPECT_GE(right, pairs - allowed) << disagreements;
+  EXPECT_EQ(right, pairs) << disagreements;
   // The distribution must really exercise intersections, not only misses.
   EXPECT_GT(pairs - byKind[0], pairs / 5);
 }
