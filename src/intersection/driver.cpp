@@ -379,7 +379,8 @@ Intersection answerFor(const Point& a1, const Point& b1, const Point& c1, const 
   // 2. Each triangle against the other's plane. If either lies wholly on
   //    one side of the other's plane they do not meet, and no crossing point
   //    need be computed. A triangle whose corners may be on one line has no
-  //    plane to speak of: see what the triangles really are.
+  //    plane to speak of, nor sides of it: first see what the triangles
+  //    really are.
   Corners c{{&a1, &b1, &c1},
             {&a2, &b2, &c2},
             {toWide(a1), toWide(b1), toWide(c1)},
