@@ -65,7 +65,8 @@ Point anywhere(Random& r) {
   return pt(x, y, z);
 }
 
-// The values a corner stands for, as trikros-differential --judge reads them:
+// The values a corner stands for, as trikros-differential --judge reads them
+// and as the program is given them beside the floats (as typed at the console):
 // the floats themselves, or the numbers meant where a float only comes close.
 std::string hex(double value) {
   char text[32];
@@ -96,6 +97,20 @@ struct Kind {
   std::string (*meant)(Point) = asFloats;
 };
 
+// The corners as the console keeps them when the meant numbers are typed.
+TypedCorners typedAsMeant(const Kind& kind, const Point (&p)[6]) {
+  TypedCorners typed;
+  for (std::size_t i = 0; i < 6; ++i) {
+    const std::string text = kind.meant(p[i]);
+    const char* at = text.c_str();
+    char* end = nullptr;
+    typed[i].x = std::strtod(at, &end);
+    typed[i].y = std::strtod(end, &end);
+    typed[i].z = std::strtod(end, &end);
+  }
+  return typed;
+}
+
 const Kind kKinds[] = {
     {"integers within 5", [](Random& r) { return onGrid(r, -5, 5, 1); }, 0x13406ed19db5dc83},
     {"integers within 5 in z = 0", [](Random& r) { return inZ0(onGrid(r, -5, 5, 1)); },
@@ -115,7 +130,7 @@ const Kind kKinds[] = {
        const Point p = anywhere(r);
        return pt(p.x, p.y, 0.5f * p.x - 0.25f * p.y + 1);
      },
-     0xcd06a4095c473f0c, onTiltedPlane},
+     0x14c058a5f6bc5264, onTiltedPlane},
     {"hundreds", [](Random& r) { return onGrid(r, -5, 5, 100); }, 0x8bd99162c4042c09},
 };
 
@@ -140,7 +155,8 @@ std::string reportsOf(const Kind& kind, Random& random, std::FILE* dump) {
     for (Point& corner : p) corner = kind.corner(random);
     if (i % 4 == 1) p[3] = p[0];
     if (i % 4 == 2) p[3] = p[0], p[4] = p[1];
-    const Intersection answer = findIntersection(p[0], p[1], p[2], p[3], p[4], p[5]);
+    const Intersection answer =
+        findIntersection(p[0], p[1], p[2], p[3], p[4], p[5], typedAsMeant(kind, p));
     if (dump != nullptr) dumpLine(dump, kind, p, reportText(answer));
     all += reportText(answer);
     for (const auto& [from, to] : outlineEdges(answer)) {
