@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     const TrianglePair pair = fixedCase(TRIKROS_FIXED_CASE);
     a1 = pair[0], b1 = pair[1], c1 = pair[2];
     a2 = pair[3], b2 = pair[4], c2 = pair[5];
-    typed = {toWide(a1), toWide(b1), toWide(c1), toWide(a2), toWide(b2), toWide(c2)};
+    typed = typedOf(a1, b1, c1, a2, b2, c2);
   }
 
   // 4.-5. Their edges and corner names: the first triangle in blue, the

@@ -21,11 +21,7 @@ struct CornerList {
   // candidates are dropped.
   void addIfNew(const Point& candidate, const Wide& where) {
     for (int i = 0; i < answer.count; ++i) {
-      const Wide apart = exact[i] - where;
-      if (std::fabs(apart.x) < tolerance && std::fabs(apart.y) < tolerance &&
-          std::fabs(apart.z) < tolerance) {
-        return;
-      }
+      if (nearlySame(exact[i], where, tolerance)) return;
     }
     if (answer.count == kMaxCorners) return;
     exact[answer.count] = where;

@@ -417,9 +417,8 @@ Intersection findIntersection(const Point& a1, const Point& b1, const Point& c1,
 
 int intersectTriangles(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2, Point& M,
                        Point& N, Point& P, Point& Q, Point& R, Point& S) {
-  return intersectTriangles(
-      a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S,
-      {toWide(a1), toWide(b1), toWide(c1), toWide(a2), toWide(b2), toWide(c2)});
+  return intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S,
+                            typedOf(a1, b1, c1, a2, b2, c2));
 }
 
 int intersectTriangles(Point a1, Point b1, Point c1, Point a2, Point b2, Point c2, Point& M,

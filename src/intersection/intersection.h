@@ -47,6 +47,12 @@ struct Intersection {
 // still come from the floats, by the float rule.
 using TypedCorners = std::array<Wide, 6>;
 
+// The typed corners of floats given as they are: the floats themselves.
+inline TypedCorners typedOf(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                            const Point& b2, const Point& c2) {
+  return {toWide(a1), toWide(b1), toWide(c1), toWide(a2), toWide(b2), toWide(c2)};
+}
+
 // How the triangles a1, b1, c1 and a2, b2, c2 meet, decided from the floats
 // or from the corners as typed. Nothing is printed or added to the scene.
 //

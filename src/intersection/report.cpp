@@ -220,8 +220,7 @@ void report(const Intersection& answer) {
 
 std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
                        const Point& b2, const Point& c2) {
-  return shapeNotes(a1, b1, c1, a2, b2, c2,
-                    {toWide(a1), toWide(b1), toWide(c1), toWide(a2), toWide(b2), toWide(c2)});
+  return shapeNotes(a1, b1, c1, a2, b2, c2, typedOf(a1, b1, c1, a2, b2, c2));
 }
 
 std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
