@@ -101,7 +101,7 @@ const char* messageFormat(const Intersection& answer) {
     case 1:
       switch (answer.pointStyle) {
         case PointStyle::Touching:
-          return "Presek zadatih trouglova je Tacka:\nM = (%f, %f, %f)";
+          return "Presek zadatih trouglova je Tacka:\nM = (%f, %f, %f)\n";
         case PointStyle::OnCut:
           return "Presek zadatih trouglova je Tacka:\nM (%f, %f, %f).\n";
         case PointStyle::Crossing:

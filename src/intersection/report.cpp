@@ -49,7 +49,7 @@ double Z(const Point& p) {
 std::string pointText(PointStyle style, const Point& M) {
   switch (style) {
     case PointStyle::Touching:
-      return format("Presek zadatih trouglova je Tacka:\nM = (%f, %f, %f)", X(M), Y(M), Z(M));
+      return format("Presek zadatih trouglova je Tacka:\nM = (%f, %f, %f)\n", X(M), Y(M), Z(M));
     case PointStyle::OnCut:
       return format("Presek zadatih trouglova je Tacka:\nM (%f, %f, %f).\n", X(M), Y(M), Z(M));
     case PointStyle::Crossing:

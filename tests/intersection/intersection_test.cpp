@@ -145,7 +145,7 @@ std::vector<PairCase> pairCases() {
       // Different planes.
       {"touching in one common corner",
        {pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(0, 0, 0), pt(-1, 0, 2), pt(0, -1, 2)},
-       "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)",
+       "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)\n",
        {pt(0, 0, 0)},
        {}},
       {"touching the other plane in different corners",
