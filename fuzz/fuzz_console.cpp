@@ -4,7 +4,9 @@
 // and adds the answer to the scene.
 //
 // Checked on every input, beside the sanitizers:
-//   - the dialogue prints exactly its prompts, and complains at most once;
+//   - the dialogue prints its prompts in order; a refused word or the end of
+//     the input stops it with one complaint and nothing is answered; words
+//     after the eighteenth get one note;
 //   - the corner count is 0 to 6, the first count result slots hold the
 //     corners and the slots past the count are not touched;
 //   - standard output holds exactly one report message, the one reportText
@@ -226,25 +228,34 @@ void checkScene(const Intersection& answer, std::size_t segmentsBefore,
 }
 
 void run(const std::uint8_t* data, std::size_t size) {
-  // 1. The dialogue, on the bytes as standard input.
+  // 1. The dialogue, on the bytes as a pipe gives them.
   static char nothing[1];
   std::vector<char> typed(data, data + size);
   std::FILE* input = fmemopen(typed.empty() ? nothing : typed.data(), typed.size(), "r");
   if (input == nullptr) std::abort();
   MemoryStream prompts, complaints;
-  std::array<Point, 6> corners{};
-  auto& [a1, b1, c1, a2, b2, c2] = corners;
-  TypedCorners typedCorners;
-  readTrianglesFrom(input, prompts.file, complaints.file, a1, b1, c1, a2, b2, c2, typedCorners);
+  Task task;
+  const bool complete = readTask(TaskSource{input, prompts.file, complaints.file, false}, task);
   std::fclose(input);
 
+  // Prompts only, in order; a refused word or the end of the input stops
+  // them with one complaint, and nothing is answered.
   static const std::string kDialogue = dialogueText();
-  CHECK(prompts.text() == kDialogue, prompts.text());
-  const std::string complaint = complaints.text();
-  if (!complaint.empty()) {
+  const std::string shown = prompts.text(), complaint = complaints.text();
+  CHECK(kDialogue.rfind(shown, 0) == 0, shown);
+  if (!complete) {
     CHECK(complaint.rfind("Greska: ", 0) == 0, complaint);
     CHECK(complaint.find('\n') == complaint.size() - 1, complaint);
+    return;
   }
+  CHECK(shown == kDialogue, shown);
+  if (!complaint.empty()) {
+    CHECK(complaint.rfind("Napomena: ", 0) == 0, complaint);
+    CHECK(complaint.find('\n') == complaint.size() - 1, complaint);
+  }
+  std::array<Point, 6>& corners = task.corners;
+  auto& [a1, b1, c1, a2, b2, c2] = corners;
+  const TypedCorners& typedCorners = task.typed;
   for (const Point& p : corners) CHECK(p.color == kDefaultColor, describe(p));
   const std::string context = describeInput(corners);
 

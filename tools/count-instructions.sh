@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 if [[ $# -eq 0 ]]; then
-  bash tools/setup.sh
+  bash tools/setup.sh test
   cmake --preset release >/dev/null
   cmake --build --preset release --target trikros-bench-count >/dev/null
 fi

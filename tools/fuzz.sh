@@ -35,7 +35,7 @@ while [[ $# -gt 0 ]]; do
 done
 [[ ${#targets[@]} -gt 0 ]] || targets=(console kernel)
 
-bash tools/setup.sh
+bash tools/setup.sh test
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 

@@ -15,7 +15,7 @@ runs=${2:-10}
 title="Geometrija - prikaz zadatka"
 window_timeout=10 # seconds to wait for the window after the report
 
-bash tools/setup.sh
+bash tools/setup.sh test
 cmake --preset release >/dev/null
 cmake --build --preset release --target "$program" >/dev/null
 binary="build/release/$program"

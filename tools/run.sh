@@ -7,7 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/setup.sh
-cmake --preset release >/dev/null
+# The programs alone: the tests and benchmarks need more packages
+# (tools/test.sh installs them and builds them again).
+cmake --preset release -DTRIKROS_BUILD_TESTS=OFF -DTRIKROS_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build --preset release >/dev/null
 program=${1:-trikros}
 

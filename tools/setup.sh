@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing trikros
-# need, and only those that are missing. Needs root (or sudo).
+# Installs the Debian 12 packages that trikros needs, and only those that are
+# missing. Needs root (or sudo).
+#
+#   tools/setup.sh         what building and running the programs need
+#   tools/setup.sh test    that, and what the tests, the fuzzers, the
+#                          benchmarks and the measuring tools need
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils
-  valgrind time
-  lintian desktop-file-utils
+  # The picture of the window without a display (tools/snapshot).
+  xvfb xauth xdotool imagemagick
 )
+if [[ ${1:-} == test ]]; then
+  packages+=(
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
+    clang libclang-rt-14-dev
+    x11-utils valgrind time
+    lintian desktop-file-utils
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

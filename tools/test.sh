@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/setup.sh
+bash tools/setup.sh test
 
 # A minute of the console target and half a minute of the kernel target, with
 # a fixed seed, from the seed corpus in fuzz/corpus (tools/fuzz.sh alone runs

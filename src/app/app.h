@@ -1,51 +1,77 @@
-// Start-up of the programs: the coordinate axes, the two triangles (typed in
-// or from a fixed case) and their edges in the scene.
+// Start-up of the programs: the command line, the two triangles (typed in, read from a task
+// file, or from a fixed case) and their edges in the scene.
 #pragma once
 
 #include <array>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "geometry.h"
 #include "intersection.h"
 
-// --help and --version, answered before anything else (options.cpp). When an
-// argument is one of them, answerHelpOrVersion prints, for whichever comes
-// first, the usage in Serbian or the line "trikros VERSION", and returns the
-// exit status: 0, or 1 when the text could not be written. The usage names
-// the program: fixedCase 0 is trikros, 1 to 12 are trikros-case01 to 12.
-//
-//   if (asksForHelpOrVersion(argc, argv)) return answerHelpOrVersion(argc, argv, 0, stdout);
-bool asksForHelpOrVersion(int argc, char** argv);
-int answerHelpOrVersion(int argc, char** argv, int fixedCase, std::FILE* output);
+// What the command line asks for. fixedCase 0 is trikros, 1 to 12 are
+// trikros-case01 to 12 (which take no task file).
+struct Options {
+  enum class Answer {
+    Run,      // read the task, report, open the window
+    Help,     // --help came first: print the usage
+    Version,  // --version came first: print "trikros VERSION"
+    Refused,  // an unknown option, a second task file, a missing value
+  };
+  Answer answer = Answer::Run;
+  const char* taskFile = nullptr;  // trikros FILE: the task from FILE
+  std::vector<char*> toolkit;      // the program's name and the window toolkit's own options
+  std::string complaint;           // why the command line was refused, one line
+};
 
-// Asks for the corners of both triangles on standard output and reads the
-// eighteen coordinates from standard input, each with "%lf": typed receives
-// them in double, as typed, and the corners the float nearest each. A read
-// that finds no number, a number that is not finite or larger than
-// kLargestCoordinate in size (refused: it becomes 0), or a decimal comma
-// after a number stops reading: the later coordinates stay 0, and standard
-// error says once where and why.
-//
-//   readTriangles(a1, b1, c1, a2, b2, c2, typed);
-void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point& c2,
-                   TypedCorners& typed);
+//   const Options options = readOptions(argc, argv, 0);
+Options readOptions(int argc, char** argv, int fixedCase);
 
-// The same dialogue on other streams (prompts to output, the one complaint
-// about bad input to errors).
-void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1, Point& b1,
-                       Point& c1, Point& a2, Point& b2, Point& c2, TypedCorners& typed);
+// Prints the usage in Serbian or the version line; returns the exit status:
+// 0, or 1 when the text could not be written.
+//
+//   if (options.answer == Options::Answer::Help) return answerHelpOrVersion(options, 0, stdout);
+int answerHelpOrVersion(const Options& options, int fixedCase, std::FILE* output);
+
+// The eighteen numbers of a task.
+struct Task {
+  std::array<Point, 6> corners{};     // a1, b1, c1, a2, b2, c2: the floats nearest the numbers
+  TypedCorners typed{};               // the same corners in double, as typed
+  std::array<std::string, 18> words;  // the numbers as typed, in the order of the prompts
+};
+
+// Where a task is read from, and how a refused word is met.
+struct TaskSource {
+  std::FILE* input;
+  std::FILE* output;               // the prompts, or a task file's triangles as read
+  std::FILE* errors;               // the complaints and notes
+  bool terminal;                   // a person types: a refused word is asked for again
+  const char* fileName = nullptr;  // a task file: no prompts; complaints name it and the line
+};
+
+// Reads the eighteen numbers, each one whole word (see input.h), after its
+// prompt, or from a task file without prompts (then the two triangles as read
+// are printed afterwards). A refused word gets its complaint; at a terminal
+// the rest of its line is dropped and the same prompt comes again, elsewhere
+// reading stops. Words after the eighteenth get one note. Returns true with
+// all eighteen numbers, false when the input ended or a word was refused
+// (not at a terminal).
+//
+//   Task task;
+//   if (!readTask(TaskSource{stdin, stdout, stderr, isatty(0) == 1}, task)) return 2;
+bool readTask(const TaskSource& source, Task& task);
+
+// The task of the interactive program: from fileName when given, else from
+// standard input (a terminal or not). Returns 0, or 2 when the task is
+// incomplete or the file cannot be read (said on standard error).
+int readTaskOfProgram(const char* fileName, Task& task);
 
 // Adds the x (10 long), y (10) and z (20) axes from origin, in black.
 void addAxes(Point origin);
 
 // Adds the edges a-b, a-c, b-c of one triangle in the given colour.
 void addTriangleEdges(Point a, Point b, Point c, ColorIndex color);
-
-// The largest coordinate, in size, that the program takes. Far beyond
-// classroom numbers, and small enough that every product in the computation
-// stays finite and float coordinates (spacing 0.0625 at a million) stay well
-// inside the tolerance (1 at a million).
-inline constexpr float kLargestCoordinate = 1000000.0f;
 
 inline constexpr ColorIndex kAxisColor = 9;
 inline constexpr ColorIndex kFirstTriangleColor = 2;

@@ -1,150 +1,266 @@
-// The console dialogue and the shapes that every program starts with.
-#include <cmath>
-#include <cstdarg>
+// The console dialogue and task files: eighteen numbers read whole, refused words, and the
+// shapes that every program starts with.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <limits>
+#include <cstring>
+#include <string>
 
 #include "app.h"
+#include "input.h"
 #include "scene.h"
 
 namespace {
 
-struct Coordinate {
-  const char* prompt;
-  float* value;
-  double* typed;  // the same number as typed, in double
+constexpr const char* kCoordinates[18] = {
+    "a1.x", "a1.y", "a1.z", "b1.x", "b1.y", "b1.z", "c1.x", "c1.y", "c1.z",
+    "a2.x", "a2.y", "a2.z", "b2.x", "b2.y", "b2.z", "c2.x", "c2.y", "c2.z",
 };
+constexpr const char* kHeadings[2] = {"Uneti tacke prvog trougla:\n",
+                                      "Uneti tacke drugog trougla:\n"};
 
-struct Console {
+// Blanks separate words; a line break also ends a comment.
+bool isBlank(int c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Words from a stream, with the number of the line each starts on. The text
+// after '#' on a line is a comment.
+struct WordReader {
   std::FILE* input;
-  std::FILE* output;
-  std::FILE* errors;
-  bool failed = false;
+  int line = 1;
+  int ended = '\n';     // what ended the last word: a blank, '\n', '#' or EOF
+  int wordsOnLine = 0;  // words read so far from the line being read
+  // Where the last word stood on its line, 1 for the first. At a terminal the
+  // prompts of later words stand after what was typed, so a message after
+  // such a word starts on a new line.
+  int position = 0;
+
+  // The next word, or false at the end of the input. A word longer than
+  // kLongestWord is kept one character longer, enough to refuse it.
+  bool next(std::string& word, int& wordLine) {
+    int c = std::fgetc(input);
+    for (;; c = std::fgetc(input)) {
+      if (c == EOF) return false;
+      if (c == '\n') newLine();
+      if (c == '#') skipComment();
+      if (c != '\n' && c != '#' && !isBlank(c)) break;
+    }
+    wordLine = line;
+    position = ++wordsOnLine;
+    word.clear();
+    for (; c != EOF && c != '\n' && c != '#' && !isBlank(c); c = std::fgetc(input)) {
+      if (word.size() <= kLongestWord) word += static_cast<char>(c);
+    }
+    ended = c;
+    if (c == '\n') newLine();
+    if (c == '#') skipComment();
+    return true;
+  }
+
+  // The words left on the line of the last word, read and dropped.
+  std::string restOfLine() {
+    std::string rest;
+    if (ended == '\n' || ended == '#' || ended == EOF) return rest;
+    for (int c = std::fgetc(input); c != EOF && c != '\n'; c = std::fgetc(input)) {
+      if (c == '#') {
+        skipComment();
+        break;
+      }
+      rest += static_cast<char>(c);
+    }
+    ended = '\n';
+    newLine();
+    return trimmed(rest);
+  }
+
+  // Every word up to the end of the input, at most a few of them kept.
+  std::string rest() {
+    std::string words, word;
+    int at = 0, count = 0;
+    while (next(word, at)) {
+      if (++count <= 3) words += (words.empty() ? "" : " ") + word;
+    }
+    return count > 3 ? words + " ..." : words;
+  }
+
+  void skipComment() {
+    int c = std::fgetc(input);
+    while (c != EOF && c != '\n') c = std::fgetc(input);
+    if (c == '\n') newLine();
+    ended = c;
+  }
+
+  void newLine() {
+    ++line;
+    wordsOnLine = 0;
+  }
+
+  static std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\v\f");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t\r\v\f") - first + 1);
+  }
 };
 
-// Tells the user once why reading stops here; the prompts so far reach the
-// screen first.
-__attribute__((format(printf, 2, 3))) void complain(Console& console, const char* format, ...) {
-  console.failed = true;
-  std::fflush(console.output);
-  std::va_list arguments;
-  va_start(arguments, format);
-  std::vfprintf(console.errors, format, arguments);
-  va_end(arguments);
-}
+// What is said where, and how a refused word is met.
+struct Dialogue {
+  const TaskSource& source;
+  WordReader words;
 
-// The next character of the input, left there; EOF at the end.
-int peek(std::FILE* input) {
-  const int next = std::fgetc(input);
-  if (next != EOF) std::ungetc(next, input);
-  return next;
-}
+  // "Greska: " and, for a file, where in it.
+  std::string complaintStart(int line) const {
+    if (source.fileName == nullptr) return "Greska: ";
+    return "Greska: " + std::string(source.fileName) + ", red " + std::to_string(line) + ": ";
+  }
 
-// The float nearest a number read in double, as "%f" reads the same text (for
-// decimals of up to twelve places the two agree; only a longer decimal can
-// lie so close to halfway between two floats that its double falls on the
-// halfway point): beyond the largest float, infinite.
-float asFloat(double typed) {
-  const double largest = std::numeric_limits<float>::max();
-  if (!(std::fabs(typed) > largest)) return static_cast<float>(typed);  // NaN too
-  // Rounded to nearest: up to halfway to the next power of two, the largest.
-  const float beyond = std::fabs(typed) < 0x1.ffffffp+127 ? std::numeric_limits<float>::max()
-                                                          : std::numeric_limits<float>::infinity();
-  return typed < 0.0 ? -beyond : beyond;
-}
+  void say(const std::string& text) const {
+    std::fflush(source.output);  // the prompts so far reach the screen first
+    std::fputs(text.c_str(), source.errors);
+    std::fflush(source.errors);
+  }
 
-// Reads one coordinate after its prompt, in double as typed and as the float
-// nearest it. Reading stops for good at the first failure (the offending
-// characters stay in the input, or the input is over), so only the first
-// failure is worth telling the user about; the later prompts still appear,
-// and their coordinates stay 0.
-void readCoordinate(const Coordinate& coordinate, Console& console) {
-  std::fprintf(console.output, "%s", coordinate.prompt);
-  if (console.failed) return;
-  const int read = std::fscanf(console.input, "%lf", coordinate.typed);
-  if (read == 1) {
-    const float value = asFloat(*coordinate.typed);
-    *coordinate.value = value;
-    if (std::isfinite(value) && std::fabs(value) <= kLargestCoordinate) {
-      // A decimal comma is the usual slip: "3,5" reads as 3 and stops at ','.
-      if (peek(console.input) != ',') return;
-      complain(console,
-               "Greska: kod %.4s procitano je %g; decimale se odvajaju tackom, ne zarezom. Sve "
-               "sledece koordinate ostaju 0.\n",
-               coordinate.prompt, static_cast<double>(value));
-      return;
-    }
-    // Numbers the computation cannot work with are refused like text.
-    *coordinate.value = 0.0f;
-    *coordinate.typed = 0.0;
-    if (!std::isfinite(value)) {
-      complain(console,
-               "Greska: kod koordinate %.4s procitano je %.8g, sto nije konacan broj; ona i sve "
-               "sledece koordinate ostaju 0.\n",
-               coordinate.prompt, static_cast<double>(value));
+  // The prompt of coordinate index, after its triangle's heading the first time.
+  void prompt(int index, bool again) const {
+    if (source.fileName != nullptr) return;
+    if (index % 9 == 0 && !again) std::fputs(kHeadings[index / 9], source.output);
+    std::fputs(kCoordinates[index], source.output);
+    std::fputs(" = ", source.output);
+    std::fflush(source.output);
+  }
+
+  // The end of the input before the eighteenth number.
+  void endedAt(int index) const {
+    const std::string name = kCoordinates[index];
+    if (source.terminal) {
+      say("\nUnos je prekinut kod koordinate " + name + "; zadatak nije resen.\n");
+    } else if (source.fileName != nullptr) {
+      say(complaintStart(words.line) + "datoteka je zavrsena kod koordinate " + name +
+          "; zadatak nije resen.\n");
     } else {
-      complain(console,
-               "Greska: kod koordinate %.4s broj %.8g je po apsolutnoj vrednosti veci od %.0f; "
-               "ona i sve sledece koordinate ostaju 0.\n",
-               coordinate.prompt, static_cast<double>(value),
-               static_cast<double>(kLargestCoordinate));
+      say("Greska: ulaz je zavrsen kod koordinate " + name + "; zadatak nije resen.\n");
     }
-    return;
   }
-  if (read == EOF) {
-    complain(console,
-             "Greska: ulaz je zavrsen kod koordinate %.4s; ona i sve sledece koordinate "
-             "ostaju 0.\n",
-             coordinate.prompt);
-    return;
+
+  // Reads coordinate index until a word is accepted (at a terminal) or one is
+  // refused (elsewhere). False when the task cannot be completed.
+  bool read(int index, TypedNumber& number) {
+    for (bool again = false;; again = true) {
+      prompt(index, again);
+      std::string word;
+      int line = 0;
+      if (!words.next(word, line)) {
+        endedAt(index);
+        return false;
+      }
+      const WordReading reading = readNumberWord(word);
+      if (reading.refusal == Refusal::None) {
+        number = reading.number;
+        return true;
+      }
+      const std::string complaint =
+          complaintStart(line) + refusalText(kCoordinates[index], reading);
+      if (!source.terminal) {
+        say(complaint + "; zadatak nije resen.\n");
+        return false;
+      }
+      const std::string dropped = words.restOfLine();
+      say(std::string(words.position > 1 ? "\n" : "") + complaint +
+          (dropped.empty() ? "" : "; ostatak reda (\"" + asShown(dropped) + "\") je odbacen") +
+          ". Unesite ponovo.\n");
+    }
   }
-  complain(console,
-           "Greska: kod koordinate %.4s uneti tekst nije broj%s; ona i sve sledece "
-           "koordinate ostaju 0.\n",
-           coordinate.prompt,
-           peek(console.input) == ',' ? " (decimale se odvajaju tackom, ne zarezom)" : "");
+
+  // Words after the eighteenth: the rest of the line at a terminal (more
+  // would mean waiting for it), else the rest of the input.
+  void noteIgnored() {
+    const int line = words.line;
+    const bool onNewLine = source.terminal && words.position > 1;
+    const std::string ignored = source.terminal ? words.restOfLine() : words.rest();
+    if (ignored.empty()) return;
+    const std::string where = source.fileName == nullptr ? ""
+                                                         : std::string(source.fileName) + ", red " +
+                                                               std::to_string(line) + ": ";
+    say(std::string(onNewLine ? "\n" : "") + "Napomena: " + where +
+        "ono sto je uneto posle osamnaestog broja je zanemareno (\"" + asShown(ignored) + "\").\n");
+  }
+};
+
+// A task file's triangles as read, the numbers as typed.
+void showTriangles(const Task& task, std::FILE* output) {
+  const char* names[2] = {"Prvi trougao: ", "Drugi trougao: "};
+  const char* corners[6] = {"a1", "b1", "c1", "a2", "b2", "c2"};
+  for (int t = 0; t < 2; ++t) {
+    std::string line = names[t];
+    for (int k = 3 * t; k < 3 * t + 3; ++k) {
+      const auto word = [&](int axis) {
+        return task.words[static_cast<std::size_t>(3 * k + axis)];
+      };
+      line += std::string(k % 3 == 0 ? "" : ", ") + corners[k] + " (" + word(0) + ", " + word(1) +
+              ", " + word(2) + ")";
+    }
+    std::fprintf(output, "%s\n", line.c_str());
+  }
 }
 
-void readTriangle(const char* heading, const Coordinate (&coordinates)[9], Console& console) {
-  std::fprintf(console.output, "%s", heading);
-  for (const Coordinate& coordinate : coordinates) readCoordinate(coordinate, console);
+// Why a file cannot be read, in Serbian where the reason is a common one.
+std::string whyNotReadable(int error) {
+  switch (error) {
+    case ENOENT:
+      return "ne postoji";
+    case EACCES:
+      return "nema dozvole za citanje";
+    case EISDIR:
+      return "to je fascikla, a ne datoteka";
+    default:
+      return std::strerror(error);
+  }
 }
 
 }  // namespace
 
-void readTriangles(Point& a1, Point& b1, Point& c1, Point& a2, Point& b2, Point& c2,
-                   TypedCorners& typed) {
-  readTrianglesFrom(stdin, stdout, stderr, a1, b1, c1, a2, b2, c2, typed);
+bool readTask(const TaskSource& source, Task& task) {
+  task = Task{};
+  Dialogue dialogue{source, WordReader{source.input}};
+  for (int index = 0; index < 18; ++index) {
+    TypedNumber number;
+    if (!dialogue.read(index, number)) return false;
+    const int corner = index / 3, axis = index % 3;
+    Point& point = task.corners[static_cast<std::size_t>(corner)];
+    Wide& typed = task.typed[static_cast<std::size_t>(corner)];
+    (axis == 0 ? point.x : axis == 1 ? point.y : point.z) = number.nearest;
+    (axis == 0 ? typed.x : axis == 1 ? typed.y : typed.z) = number.value;
+    task.words[static_cast<std::size_t>(index)] = number.word;
+  }
+  dialogue.noteIgnored();
+  if (source.fileName != nullptr) showTriangles(task, source.output);
+  return true;
 }
 
-void readTrianglesFrom(std::FILE* input, std::FILE* output, std::FILE* errors, Point& a1, Point& b1,
-                       Point& c1, Point& a2, Point& b2, Point& c2, TypedCorners& typed) {
-  Console console{input, output, errors};
-  typed = TypedCorners{};
-  Wide &ta1 = typed[0], &tb1 = typed[1], &tc1 = typed[2];
-  Wide &ta2 = typed[3], &tb2 = typed[4], &tc2 = typed[5];
-  readTriangle("Uneti tacke prvog trougla:\n",
-               {{"a1.x = ", &a1.x, &ta1.x},
-                {"a1.y = ", &a1.y, &ta1.y},
-                {"a1.z = ", &a1.z, &ta1.z},
-                {"b1.x = ", &b1.x, &tb1.x},
-                {"b1.y = ", &b1.y, &tb1.y},
-                {"b1.z = ", &b1.z, &tb1.z},
-                {"c1.x = ", &c1.x, &tc1.x},
-                {"c1.y = ", &c1.y, &tc1.y},
-                {"c1.z = ", &c1.z, &tc1.z}},
-               console);
-  readTriangle("Uneti tacke drugog trougla:\n",
-               {{"a2.x = ", &a2.x, &ta2.x},
-                {"a2.y = ", &a2.y, &ta2.y},
-                {"a2.z = ", &a2.z, &ta2.z},
-                {"b2.x = ", &b2.x, &tb2.x},
-                {"b2.y = ", &b2.y, &tb2.y},
-                {"b2.z = ", &b2.z, &tb2.z},
-                {"c2.x = ", &c2.x, &tc2.x},
-                {"c2.y = ", &c2.y, &tc2.y},
-                {"c2.z = ", &c2.z, &tc2.z}},
-               console);
+int readTaskOfProgram(const char* fileName, Task& task) {
+  if (fileName == nullptr) {
+    const TaskSource console{stdin, stdout, stderr, isatty(STDIN_FILENO) == 1, nullptr};
+    return readTask(console, task) ? 0 : 2;
+  }
+  std::FILE* file = std::fopen(fileName, "r");
+  struct stat status {};
+  int error = errno;
+  if (file != nullptr && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+    std::fclose(file);
+    file = nullptr;
+    error = EISDIR;
+  }
+  if (file == nullptr) {
+    std::fprintf(stderr, "Greska: datoteka \"%s\" ne moze da se otvori: %s.\n", fileName,
+                 whyNotReadable(error).c_str());
+    return 2;
+  }
+  const TaskSource source{file, stdout, stderr, false, fileName};
+  const bool read = readTask(source, task);
+  std::fclose(file);
+  return read ? 0 : 2;
 }
 
 void addAxes(Point origin) {

@@ -13,16 +13,30 @@
 #endif
 
 int main(int argc, char** argv) {
-  // 0. --help and --version are answered at once: nothing is read, no window opens.
-  if (asksForHelpOrVersion(argc, argv)) {
-    return answerHelpOrVersion(argc, argv, TRIKROS_FIXED_CASE, stdout);
+  // 0. The command line. --help and --version are answered at once: nothing
+  //    is read, no window opens. An unknown option is refused.
+  Options options = readOptions(argc, argv, TRIKROS_FIXED_CASE);
+  switch (options.answer) {
+    case Options::Answer::Refused:
+      std::fputs(options.complaint.c_str(), stderr);
+      return 2;
+    case Options::Answer::Help:
+    case Options::Answer::Version:
+      return answerHelpOrVersion(options, TRIKROS_FIXED_CASE, stdout);
+    case Options::Answer::Run:
+      break;
   }
 
-  // 1. The six corners and the six result slots, all (0, 0, 0) in colour 9,
-  //    and the corners as typed, in double.
-  Point a1, b1, c1, a2, b2, c2;
-  Point M, N, P, Q, R, S;
-  TypedCorners typed{};
+  // 1. The task: typed in, from a file, or fixed. Without all eighteen
+  //    numbers there is nothing to answer.
+  Task task;
+  if constexpr (TRIKROS_FIXED_CASE == 0) {
+    if (const int status = readTaskOfProgram(options.taskFile, task); status != 0) return status;
+  } else {
+    task.corners = fixedCase(TRIKROS_FIXED_CASE);
+  }
+  const auto& [a1, b1, c1, a2, b2, c2] = task.corners;
+  if constexpr (TRIKROS_FIXED_CASE != 0) task.typed = typedOf(a1, b1, c1, a2, b2, c2);
 
   // 2. The coordinate axes, named at the ends that addAxes draws.
   addAxes(Point{});
@@ -30,18 +44,8 @@ int main(int argc, char** argv) {
   addLabel(Point{0.0f, 10.0f, 0.0f}, "y", kAxisColor);
   addLabel(Point{0.0f, 0.0f, 20.0f}, "z", kAxisColor);
 
-  // 3. The two triangles.
-  if constexpr (TRIKROS_FIXED_CASE == 0) {
-    readTriangles(a1, b1, c1, a2, b2, c2, typed);
-  } else {
-    const TrianglePair pair = fixedCase(TRIKROS_FIXED_CASE);
-    a1 = pair[0], b1 = pair[1], c1 = pair[2];
-    a2 = pair[3], b2 = pair[4], c2 = pair[5];
-    typed = typedOf(a1, b1, c1, a2, b2, c2);
-  }
-
-  // 4.-5. Their edges and corner names: the first triangle in blue, the
-  //      second in magenta.
+  // 3. The triangles' edges and corner names: the first in blue, the second
+  //    in magenta.
   addTriangleEdges(a1, b1, c1, kFirstTriangleColor);
   addTriangleEdges(a2, b2, c2, kSecondTriangleColor);
   addLabel(a1, "a1", kFirstTriangleColor);
@@ -51,22 +55,25 @@ int main(int argc, char** argv) {
   addLabel(b2, "b2", kSecondTriangleColor);
   addLabel(c2, "c2", kSecondTriangleColor);
 
-  // 6. The intersection: one message on the console, the shape in the scene;
+  // 4. The intersection: one message on the console, the shape in the scene;
   //    a triangle that is a point or a segment is named first on standard
   //    error. Both are decided from the corners as typed.
   std::fflush(stdout);
-  std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2, typed).c_str(), stderr);
-  intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S, typed);
+  std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2, task.typed).c_str(), stderr);
+  Point M, N, P, Q, R, S;
+  intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S, task.typed);
 
-  // 7. The line where the two planes meet, long enough to cross the scene;
+  // 5. The line where the two planes meet, long enough to cross the scene;
   //    the window shows it on request.
   if (const auto line = planesMeetingLine(a1, b1, c1, a2, b2, c2, sceneSize())) {
     addLine(*line, kLightGrey);
   }
 
-  // 8. The window; its event loop does not come back. Everything printed so
-  //    far must reach a pipe or a file before it starts.
+  // 6. The window, given the toolkit's options only; its event loop does not
+  //    come back. Everything printed so far must reach a pipe or a file
+  //    before it starts.
   std::fflush(stdout);
-  startViewer(argc, argv);
+  options.toolkit.push_back(nullptr);
+  startViewer(static_cast<int>(options.toolkit.size()) - 1, options.toolkit.data());
   return 0;
 }

@@ -1,39 +1,53 @@
-// --help and --version: the short usage in Serbian and the version, answered
-// before a program reads its triangles or opens its window.
+// The command line: our own options, a task file, the window toolkit's options, and the
+// short usage in Serbian.
 #include <cstring>
 
 #include "app.h"
+#include "input.h"
 
 namespace {
 
-enum class Option { None, Help, Version };
+// The window toolkit's options, with or without a value, as GLUT takes them.
+constexpr const char* kToolkitWithValue[] = {"-display", "-geometry"};
+constexpr const char* kToolkitAlone[] = {"-iconic", "-direct", "-indirect", "-sync", "-gldebug"};
 
-// The first --help or --version on the command line. Every other argument is
-// left for GLUT.
-Option firstOption(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0) return Option::Help;
-    if (std::strcmp(argv[i], "--version") == 0) return Option::Version;
+template <std::size_t n>
+bool isOneOf(const char* argument, const char* const (&names)[n]) {
+  for (const char* name : names) {
+    if (std::strcmp(argument, name) == 0) return true;
   }
-  return Option::None;
+  return false;
+}
+
+std::string programName(int fixedCase) {
+  char name[32] = "trikros";
+  if (fixedCase != 0) std::snprintf(name, sizeof name, "trikros-case%02d", fixedCase);
+  return name;
 }
 
 // The same summary as the synopsis and exit statuses of the manual pages.
 void printUsage(int fixedCase, std::FILE* output) {
-  char name[32] = "trikros";
-  if (fixedCase != 0) std::snprintf(name, sizeof name, "trikros-case%02d", fixedCase);
-  std::fprintf(output,
-               "Upotreba: %s [opcije GLUT-a]\n"
-               "          %s --help | --version\n",
-               name, name);
+  const std::string name = programName(fixedCase);
   if (fixedCase == 0) {
+    std::fprintf(output,
+                 "Upotreba: %s [ZADATAK] [opcije GLUT-a]\n"
+                 "          %s --help | --version\n",
+                 name.c_str(), name.c_str());
     std::fputs(
         "Trazi temena dva trougla u prostoru, ispisuje sta trouglovi imaju zajednicko\n"
         "(nista, tacku, duz ili mnogougao) i otvara prozor sa osama, oba trougla i\n"
         "presekom. Ulaz: 18 brojeva, x, y i z temena a1, b1, c1, pa a2, b2, c2; jedan\n"
-        "broj po upitu ili svi u jednom redu; decimale se odvajaju tackom (3.5).\n",
+        "broj po upitu ili svi u jednom redu, razdvojeni razmacima. Broj se pise kao\n"
+        "3, -2.5, .5, 1e3 ili razlomak 1/3, decimale tackom (3.5, ne 3,5), najvise\n"
+        "1000000 po apsolutnoj vrednosti. Pogresno unet broj se na terminalu trazi\n"
+        "ponovo; iz cevi ili datoteke program tada staje.\n"
+        "ZADATAK: datoteka sa istih 18 brojeva; tekst posle # u redu je komentar.\n",
         output);
   } else {
+    std::fprintf(output,
+                 "Upotreba: %s [opcije GLUT-a]\n"
+                 "          %s --help | --version\n",
+                 name.c_str(), name.c_str());
     std::fprintf(output,
                  "Primer broj %d programa trikros: ispisuje presek jednog zadatog para\n"
                  "trouglova i otvara prozor sa osama, oba trougla i presekom. Ne cita ulaz.\n",
@@ -42,19 +56,59 @@ void printUsage(int fixedCase, std::FILE* output) {
   std::fprintf(output,
                "  --help     ispisuje ovo uputstvo\n"
                "  --version  ispisuje verziju\n"
-               "Izlazni status: 0 kad se prozor zatvori, 1 kad prozor ne moze da se otvori.\n"
+               "Izlazni status: 0 kad se prozor zatvori, 1 kad prozor ne moze da se otvori,\n"
+               "2 kad je ulaz pogresan ili opcija nepoznata.\n"
                "Uputstvo: man %s\n",
-               name);
+               name.c_str());
 }
 
 }  // namespace
 
-bool asksForHelpOrVersion(int argc, char** argv) {
-  return firstOption(argc, argv) != Option::None;
+Options readOptions(int argc, char** argv, int fixedCase) {
+  Options options;
+  options.toolkit.push_back(argv[0]);
+  const std::string help = "; uputstvo daje: " + programName(fixedCase) + " --help";
+  auto refuse = [&](const std::string& why) {
+    options.answer = Options::Answer::Refused;
+    options.complaint = "Greska: " + why + help + "\n";
+    return options;
+  };
+  bool optionsEnded = false;  // after "--" every argument is a file
+  for (int i = 1; i < argc; ++i) {
+    const char* argument = argv[i];
+    const std::string quoted = "\"" + asShown(argument) + "\"";
+    if (optionsEnded || argument[0] != '-') {
+      if (fixedCase != 0) {
+        return refuse(programName(fixedCase) + " ne cita zadatak iz datoteke (" + quoted + ")");
+      }
+      if (options.taskFile != nullptr) {
+        return refuse("zadat je vise od jednog zadatka (\"" + asShown(options.taskFile) + "\", " +
+                      quoted + ")");
+      }
+      options.taskFile = argument;
+    } else if (std::strcmp(argument, "--") == 0) {
+      optionsEnded = true;
+    } else if (std::strcmp(argument, "--help") == 0) {
+      options.answer = Options::Answer::Help;
+      return options;
+    } else if (std::strcmp(argument, "--version") == 0) {
+      options.answer = Options::Answer::Version;
+      return options;
+    } else if (isOneOf(argument, kToolkitWithValue)) {
+      if (i + 1 == argc) return refuse("opcija " + quoted + " trazi vrednost");
+      options.toolkit.push_back(argv[i]);
+      options.toolkit.push_back(argv[++i]);
+    } else if (isOneOf(argument, kToolkitAlone)) {
+      options.toolkit.push_back(argv[i]);
+    } else {
+      return refuse("nepoznata opcija " + quoted);
+    }
+  }
+  return options;
 }
 
-int answerHelpOrVersion(int argc, char** argv, int fixedCase, std::FILE* output) {
-  if (firstOption(argc, argv) == Option::Help) {
+int answerHelpOrVersion(const Options& options, int fixedCase, std::FILE* output) {
+  if (options.answer == Options::Answer::Help) {
     printUsage(fixedCase, output);
   } else {
     std::fputs("trikros " TRIKROS_VERSION "\n", output);

@@ -1,14 +1,20 @@
 // The built programs run end to end on the console: prompts, the one report
 // and the complaint about bad input, byte for byte. No display is given, so
 // the window cannot open; everything checked here is printed before it.
+#include <poll.h>
+#include <pty.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "../support.h"
 
@@ -80,46 +86,215 @@ TEST(Console, DecimalsAreAnsweredAsTyped) {
                          "(-1.966650, 13.270212, 0.000000), S (8.278487, 16.692814, 0.000000).\n");
 }
 
-// Input the program cannot use stops reading where it stands: one complaint
-// naming the coordinate, later coordinates 0, all prompts and one report. A
-// triangle that is a point or a segment is named before the report.
-TEST(Console, BadInputIsNamedOnceAndTheRestStaysZero) {
+// The prompts up to and including that of coordinate index (0 a1.x ... 17 c2.z).
+std::string promptsTo(int index) {
+  const std::size_t heading = index < 9 ? 27 : 118;  // where the triangle's heading ends
+  return kPrompts.substr(0, heading + static_cast<std::size_t>(index % 9 + 1) * 7);
+}
+
+// From a pipe, the first word that is not a number (or the end of the input)
+// ends the program: one complaint naming the coordinate, status 2, nothing on
+// standard output after the prompts, no window. Every form is read as typed.
+TEST(Console, WordsAreReadWholeOrTheProgramStops) {
+  const std::string kPair = "4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5";
+  const std::string kCase02 =
+      "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n";
   struct Row {
-    const char* input;
-    const char* complaint;  // the start of standard error
-    const char* report;
+    std::string input;
+    int stoppedAt;       // the coordinate refused, or -1
+    std::string errors;  // standard error, whole
+    std::string report;  // when the task is answered
   } rows[] = {
-      {"", "Greska: ulaz je zavrsen kod koordinate a1.x;",
-       "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n"},
-      {"4 5 0 4 1 x 7 7 7\n", "Greska: kod koordinate b1.z uneti tekst nije broj;", nullptr},
-      {"0 0 0 1 0 0 0 1 0 4 3,5 1\n",
-       "Greska: kod a2.y procitano je 3; decimale se odvajaju tackom, ne zarezom.",
-       "Presek zadatih trouglova je duz:\nMN (0.571429 - 0.000000, 0.428571 - 0.000000, 0.000000 - "
-       "0.000000).\n"},
-      {"1 2 ,5\n", "Greska: kod koordinate a1.z uneti tekst nije broj (decimale se odvajaju tackom",
-       nullptr},
-      {"1 nan 3\n", "Greska: kod koordinate a1.y procitano je nan, sto nije konacan broj;",
-       nullptr},
-      {"1 2 1e39\n", "Greska: kod koordinate a1.z procitano je inf,", nullptr},
-      // Finite, but too large for the float rule to mean anything: refused
-      // (a pair that meets, which 1e30 used to miss).
-      {"0 0 0 1e30 0 0 0 1e30 0 1 1 -1 1 1 1 2 2 2\n",
-       "Greska: kod koordinate b1.x broj 1e+30 je po apsolutnoj vrednosti veci od 1000000;",
-       nullptr},
-      {"-1 1 0  1 1 0  5 1 0  0 0 0  5 0 0  0 5 0\n",
-       "Napomena: prvi trougao nije pravi trougao (temena leze na jednoj pravoj), pa je uzet kao "
-       "duz od (-1.000000, 1.000000, 0.000000) do (5.000000, 1.000000, 0.000000).\n",
-       nullptr},
+      {"", 0, "Greska: ulaz je zavrsen kod koordinate a1.x; zadatak nije resen.\n", ""},
+      {"4 5 0 4 1 0 1 5 0 4 3,5 1\n", 10,
+       "Greska: kod koordinate a2.y uneto je \"3,5\", a decimale se odvajaju tackom, ne zarezom "
+       "(3.5); zadatak nije resen.\n",
+       ""},
+      {"4 5 0 4 1 0 1 5 0 4 3 0 4 1x 3\n", 13,
+       "Greska: kod koordinate b2.y uneto je \"1x\", sto nije broj (brojevi se pisu kao 3, -2.5, "
+       ".5, "
+       "1e3 ili 1/3); zadatak nije resen.\n",
+       ""},
+      {"1.5.5", 0, "Greska: kod koordinate a1.x uneto je \"1.5.5\", sto nije broj", ""},
+      {"0 0x10", 1, "Greska: kod koordinate a1.y uneto je \"0x10\", sto nije broj", ""},
+      {"1 nan", 1, "Greska: kod koordinate a1.y uneto je \"nan\", sto nije konacan broj", ""},
+      {"1 2 inf", 2, "Greska: kod koordinate a1.z uneto je \"inf\", sto nije konacan broj", ""},
+      {"1 2 3 1/0", 3, "Greska: kod koordinate b1.x uneto je \"1/0\", a imenilac razlomka ne sme",
+       ""},
+      // The bound: a million in size is taken, a little more is not.
+      {"-1000000.01", 0,
+       "Greska: kod koordinate a1.x broj -1000000.01 je po apsolutnoj vrednosti veci od 1000000; "
+       "zadatak nije resen.\n",
+       ""},
+      {"1 2 3 2000001/2", 3, "Greska: kod koordinate b1.x broj 2000001/2 je po apsolutnoj", ""},
+      {"4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5\n# the end\n", -1, "", kCase02},
+      {"-1000000 -1e6 0 1000000 -1000000 0 1e6 2000000/2 0 0 0 5 100 0 5 0 100 5\n", -1, "",
+       "Zadati trouglovi se ne seku.\n"},
+      // Every form of one point, a triangle whose corners coincide.
+      {"-10 -10 0 10 -10 0 0 10 0  .5 -3 0  5e-1 -3. 0E0  1/2 -6/2 -0\n", -1,
+       "Napomena: drugi trougao nije pravi trougao (sva tri temena su ista tacka), pa je uzet kao "
+       "tacka (0.500000, -3.000000, 0.000000).\n",
+       "Presek zadatih trouglova je Tacka:\nM (0.500000, -3.000000, 0.000000).\n"},
+      {kPair + " 7 8 9 10\n", -1,
+       "Napomena: ono sto je uneto posle osamnaestog broja je zanemareno (\"7 8 9 ...\").\n",
+       kCase02},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.input);
     const ProgramOutput run = runProgram("trikros", row.input);
-    EXPECT_EQ(run.out.rfind(kPrompts, 0), 0u);
-    if (row.report != nullptr) {
+    const std::string errors = run.err.substr(0, run.err.find("Prozor sa slikom"));
+    if (row.stoppedAt >= 0) {
+      EXPECT_EQ(run.out, promptsTo(row.stoppedAt));
+      EXPECT_EQ(run.status, 2);
+      EXPECT_EQ(errors.rfind(row.errors, 0), 0u) << errors;
+      EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "one line";
+    } else {
       EXPECT_EQ(run.out, kPrompts + row.report);
+      EXPECT_EQ(errors, row.errors);
+      EXPECT_EQ(run.status, 1) << "no display here";
     }
-    EXPECT_EQ(run.err.rfind(row.complaint, 0), 0u) << run.err;
-    EXPECT_EQ(run.err.find("Greska", 1), std::string::npos) << "complains only once";
+  }
+}
+
+// A task file: no prompts, the triangles as read, comments after '#'; a
+// complaint names the file and the line.
+TEST(Console, TasksInFiles) {
+  const std::string file = ::testing::TempDir() + "zadatak.txt";
+  const std::string folder = ::testing::TempDir();
+  struct Row {
+    std::string text;  // the file's content; empty: no file at all
+    std::string out;
+    std::string errors;  // the start of standard error
+    int status;
+  } rows[] = {
+      {"# Zadatak 2: trougao dodiruje ravan drugog\n4 5 0  4 1 0  1 5 0   # prvi\n"
+       "4 3 0  4 6 3  2 3 5   # drugi\n",
+       "Prvi trougao: a1 (4, 5, 0), b1 (4, 1, 0), c1 (1, 5, 0)\n"
+       "Drugi trougao: a2 (4, 3, 0), b2 (4, 6, 3), c2 (2, 3, 5)\n"
+       "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n",
+       "Prozor sa slikom", 1},
+      {"4 5 0\n4 1 0\n1 5,5 0\n", "",
+       "Greska: " + file + ", red 3: kod koordinate c1.y uneto je \"5,5\"", 2},
+      {"4 5 0\n4 1 0\n", "",
+       "Greska: " + file +
+           ", red 3: datoteka je zavrsena kod koordinate c1.x; zadatak nije resen.\n",
+       2},
+      {"", "", "Greska: datoteka \"" + file + "\" ne moze da se otvori: ne postoji.\n", 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    std::remove(file.c_str());
+    if (!row.text.empty()) std::ofstream(file, std::ios::binary) << row.text;
+    const ProgramOutput run = runProgram("trikros", "9 9 9\n", "'" + file + "'");
+    EXPECT_EQ(run.out, row.out);
+    EXPECT_EQ(run.err.rfind(row.errors, 0), 0u) << run.err;
+    EXPECT_EQ(run.status, row.status);
+  }
+  std::remove(file.c_str());
+  const ProgramOutput directory = runProgram("trikros", "", "'" + folder + "'");
+  EXPECT_EQ(directory.err, "Greska: datoteka \"" + folder +
+                               "\" ne moze da se otvori: to je fascikla, a ne datoteka.\n");
+}
+
+// Options that are neither ours nor the window toolkit's are refused before
+// anything is read.
+TEST(Console, UnknownOptionsAndSecondFilesAreRefused) {
+  const struct Row {
+    const char* program;
+    const char* arguments;
+    const char* errors;
+  } rows[] = {
+      {"trikros", "--helpp",
+       "Greska: nepoznata opcija \"--helpp\"; uputstvo daje: trikros --help\n"},
+      {"trikros", "a.txt b.txt",
+       "Greska: zadat je vise od jednog zadatka (\"a.txt\", \"b.txt\"); uputstvo daje: trikros "
+       "--help\n"},
+      {"trikros-case03", "a.txt",
+       "Greska: trikros-case03 ne cita zadatak iz datoteke (\"a.txt\"); uputstvo daje: "
+       "trikros-case03 --help\n"},
+      {"trikros", "-iconic -display",
+       "Greska: opcija \"-display\" trazi vrednost; uputstvo daje: "
+       "trikros --help\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.arguments);
+    const ProgramOutput run =
+        runProgram(row.program, "4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5", row.arguments);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, row.errors);
+    EXPECT_EQ(run.status, 2);
+  }
+}
+
+struct TerminalRun {
+  std::string screen;  // what the terminal shows, the typed keys echoed
+  int status = -1;
+};
+
+// Runs a program on a pseudo-terminal without a display. Each step waits
+// until the screen ends with its first text, then types its second.
+TerminalRun runAtTerminal(const std::string& program,
+                          const std::vector<std::pair<std::string, std::string>>& steps) {
+  TerminalRun run;
+  int terminal = -1;
+  const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (child == 0) {
+    unsetenv("DISPLAY");
+    const std::string path = std::string(TRIKROS_BIN_DIR) + "/" + program;
+    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  std::size_t step = 0;
+  for (;;) {
+    const std::string& ending = step < steps.size() ? steps[step].first : "";
+    if (step < steps.size() && run.screen.size() >= ending.size() &&
+        run.screen.compare(run.screen.size() - ending.size(), ending.size(), ending) == 0) {
+      const std::string& keys = steps[step++].second;
+      if (write(terminal, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size())) break;
+      continue;
+    }
+    pollfd ready{terminal, POLLIN, 0};
+    if (poll(&ready, 1, 30000) <= 0) break;  // a program that waits forever fails, not hangs
+    char buffer[4096];
+    const ssize_t got = read(terminal, buffer, sizeof buffer);
+    if (got <= 0) break;  // the program has ended
+    run.screen.append(buffer, static_cast<std::size_t>(got));
+  }
+  close(terminal);
+  kill(child, SIGKILL);  // in case it still waits
+  int status = 0;
+  waitpid(child, &status, 0);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+// At a terminal a refused word is asked for again; the end of the input
+// (Ctrl-D) ends the program without a report, with status 2.
+TEST(Console, AtATerminalARefusedWordIsAskedForAgain) {
+  struct Row {
+    std::vector<std::pair<std::string, std::string>> steps;
+    std::string screen;
+    int status;
+  } rows[] = {
+      {{{"a1.x = ", "4 5 0 4 1 0 1 5 0 4 3,5 7\n"}, {"ponovo.\r\na2.y = ", "3 0 4 6 3 2 3 5\n"}},
+       "Uneti tacke prvog trougla:\r\na1.x = 4 5 0 4 1 0 1 5 0 4 3,5 7\r\na1.y = a1.z = b1.x = "
+       "b1.y = "
+       "b1.z = c1.x = c1.y = c1.z = Uneti tacke drugog trougla:\r\na2.x = a2.y = \r\nGreska: kod "
+       "koordinate a2.y uneto je \"3,5\", a decimale se odvajaju tackom, ne zarezom (3.5); ostatak "
+       "reda (\"7\") je odbacen. Unesite ponovo.\r\na2.y = 3 0 4 6 3 2 3 5\r\na2.z = b2.x = b2.y = "
+       "b2.z = c2.x = c2.y = c2.z = Presek zadatih trouglova je Tacka:\r\nM (4.000000, 3.000000, "
+       "0.000000).\r\n",
+       1},
+      {{{"a1.x = ", "4\n"}, {"a1.y = ", "\x04"}},
+       "Uneti tacke prvog trougla:\r\na1.x = 4\r\na1.y = \r\nUnos je prekinut kod koordinate a1.y; "
+       "zadatak nije resen.\r\n",
+       2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.screen);
+    const TerminalRun run = runAtTerminal("trikros", row.steps);
+    EXPECT_EQ(run.screen.substr(0, run.screen.find("Prozor sa slikom")), row.screen);
+    EXPECT_EQ(run.status, row.status);
   }
 }
 
@@ -142,7 +317,7 @@ TEST(Console, HelpAndVersionAnswerAtOnce) {
     const char* firstLine;  // a regular expression
   };
   const Row rows[] = {
-      {"trikros", "--help", "Upotreba: trikros \\[opcije GLUT-a\\]"},
+      {"trikros", "--help", "Upotreba: trikros \\[ZADATAK\\] \\[opcije GLUT-a\\]"},
       {"trikros-case07", "--help", "Upotreba: trikros-case07 \\[opcije GLUT-a\\]"},
       {"trikros", "--version", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
       {"trikros-case12", "-geometry 300x200 --version --help", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},

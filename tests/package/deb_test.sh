@@ -31,7 +31,8 @@ for program in "${programs[@]}"; do
   [[ -x $work/root/usr/bin/$program ]] || fail "missing: /usr/bin/$program"
 done
 expected=(usr/share/applications/trikros.desktop usr/share/icons/hicolor/scalable/apps/trikros.svg
-  usr/share/doc/trikros/copyright usr/share/doc/trikros/changelog.gz)
+  usr/share/doc/trikros/copyright usr/share/doc/trikros/changelog.gz
+  usr/share/doc/trikros/examples/zadatak.txt)
 for program in "${programs[@]}"; do
   expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
 done
@@ -66,6 +67,8 @@ for program in trikros-case01 trikros-case10; do
   fi
 done
 installed=$(env -u DISPLAY "$work/root/usr/bin/trikros-case10" 2>/dev/null || true)
+example=$(env -u DISPLAY "$work/root/usr/bin/trikros" "$work/root/usr/share/doc/trikros/examples/zadatak.txt" 2>/dev/null || true)
+[[ $example == *"Presek zadatih trouglova je duz:"* ]] || fail "the example task file gave: $example"
 [[ $installed == "Presek zadatih trouglova je sestougao"* ]] || fail "installed trikros-case10 printed: $installed"
 
 echo "$(basename "$deb"): $failures failed"

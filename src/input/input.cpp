@@ -1,0 +1,191 @@
+// Reading a typed word as a coordinate: the accepted forms, the bound, and the reasons for refusal.
+#include "input.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Decimal digits without leading zeros; "0" for none.
+std::string withoutLeadingZeros(const std::string& digits) {
+  const std::size_t first = digits.find_first_not_of('0');
+  return first == std::string::npos ? "0" : digits.substr(first);
+}
+
+// a > b, for digit strings without leading zeros.
+bool greater(const std::string& a, const std::string& b) {
+  return a.size() != b.size() ? a.size() > b.size() : a > b;
+}
+
+// An optional sign at word[at]; moves past it.
+bool readSign(const std::string& word, std::size_t& at) {
+  if (at < word.size() && (word[at] == '+' || word[at] == '-')) return word[at++] == '-';
+  return false;
+}
+
+// Digits at word[at], appended to digits; moves past them and counts them.
+std::size_t readDigits(const std::string& word, std::size_t& at, std::string& digits) {
+  const std::size_t start = at;
+  while (at < word.size() && isDigit(word[at])) digits += word[at++];
+  return at - start;
+}
+
+// The forms "-3", "2.5", ".5", "5." with an optional exponent "e-2" of at
+// most three digits. Fills sign, digits and exponent.
+bool readDecimal(const std::string& word, TypedNumber& number) {
+  std::size_t at = 0;
+  number.negative = readSign(word, at);
+  std::string digits;
+  std::size_t count = readDigits(word, at, digits);
+  int decimals = 0;
+  if (at < word.size() && word[at] == '.') {
+    ++at;
+    decimals = static_cast<int>(readDigits(word, at, digits));
+    count += static_cast<std::size_t>(decimals);
+  }
+  if (count == 0) return false;
+  int exponent = 0;
+  if (at < word.size() && (word[at] == 'e' || word[at] == 'E')) {
+    ++at;
+    const bool negative = readSign(word, at);
+    std::string power;
+    const std::size_t places = readDigits(word, at, power);
+    if (places == 0 || places > 3) return false;
+    exponent = negative ? -std::atoi(power.c_str()) : std::atoi(power.c_str());
+  }
+  if (at != word.size()) return false;
+  number.digits = withoutLeadingZeros(digits);
+  number.exponent = exponent - decimals;
+  return true;
+}
+
+// The form "-7/2": two integers, a sign only in front.
+bool readFraction(const std::string& word, TypedNumber& number) {
+  std::size_t at = 0;
+  number.negative = readSign(word, at);
+  std::string numerator, denominator;
+  if (readDigits(word, at, numerator) == 0 || at >= word.size() || word[at] != '/') return false;
+  ++at;
+  if (readDigits(word, at, denominator) == 0 || at != word.size()) return false;
+  number.digits = withoutLeadingZeros(numerator);
+  number.denominator = withoutLeadingZeros(denominator);
+  return true;
+}
+
+// |digits / denominator * 10^exponent| > kLargestCoordinate, decided exactly
+// on the digits (1000000.01 is refused although its float is 1000000).
+bool beyondLargest(const TypedNumber& n) {
+  if (n.digits == "0") return false;
+  const int room = 6 - n.exponent;  // kLargestCoordinate is 10^6
+  if (room < 0) return true;
+  return greater(n.digits, withoutLeadingZeros(n.denominator) + std::string(room, '0'));
+}
+
+std::string lowered(const std::string& word) {
+  std::string text = word;
+  for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return text;
+}
+
+bool spellsNotFinite(const std::string& word) {
+  std::size_t at = 0;
+  readSign(word, at);
+  const std::string rest = lowered(word.substr(at));
+  return rest == "nan" || rest == "inf" || rest == "infinity";
+}
+
+std::string withPoints(std::string word) {
+  for (char& c : word) c = c == ',' ? '.' : c;
+  return word;
+}
+
+}  // namespace
+
+std::string asShown(const std::string& typed) {
+  std::string text = typed.size() > kLongestWord ? typed.substr(0, kLongestWord) + "..." : typed;
+  for (char& c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) c = '?';
+  }
+  return text;
+}
+
+float nearestFloat(double value) {
+  const double largest = std::numeric_limits<float>::max();
+  if (!(std::fabs(value) > largest)) return static_cast<float>(value);  // NaN too
+  // Rounded to nearest: up to halfway to the next power of two, the largest.
+  const float beyond = std::fabs(value) < 0x1.ffffffp+127 ? std::numeric_limits<float>::max()
+                                                          : std::numeric_limits<float>::infinity();
+  return value < 0.0 ? -beyond : beyond;
+}
+
+WordReading readNumberWord(const std::string& word) {
+  WordReading reading;
+  reading.number.word = word;
+  TypedNumber& number = reading.number;
+  // 1. Too long to be a coordinate.
+  if (word.size() > kLongestWord) {
+    reading.refusal = Refusal::TooLong;
+    return reading;
+  }
+  // 2. One of the forms, whole.
+  const bool decimal = readDecimal(word, number);
+  if (!decimal && !readFraction(word, number)) {
+    reading.refusal = spellsNotFinite(word)                           ? Refusal::NotFinite
+                      : readDecimal(withPoints(word), reading.number) ? Refusal::DecimalComma
+                                                                      : Refusal::NotANumber;
+    reading.number = TypedNumber{};
+    reading.number.word = word;
+    return reading;
+  }
+  if (number.denominator == "0") {
+    reading.refusal = Refusal::ZeroDenominator;
+    return reading;
+  }
+  // 3. Its value: the double nearest a decimal (strtod rounds correctly), or
+  //    the quotient of a fraction's two integers.
+  if (decimal) {
+    number.value = std::strtod(word.c_str(), nullptr);
+  } else {
+    const std::size_t slash = word.find('/');
+    number.value = std::strtod(word.substr(0, slash).c_str(), nullptr) /
+                   std::strtod(word.substr(slash + 1).c_str(), nullptr);
+  }
+  number.nearest = nearestFloat(number.value);
+  // 4. Within the bound.
+  if (beyondLargest(number)) reading.refusal = Refusal::TooLarge;
+  return reading;
+}
+
+std::string refusalText(const std::string& coordinate, const WordReading& reading) {
+  const std::string at = "kod koordinate " + coordinate + " ";
+  const std::string typed = "uneto je \"" + asShown(reading.number.word) + "\"";
+  switch (reading.refusal) {
+    case Refusal::None:
+      return "";
+    case Refusal::DecimalComma:
+      return at + typed + ", a decimale se odvajaju tackom, ne zarezom (" +
+             asShown(withPoints(reading.number.word)) + ")";
+    case Refusal::NotFinite:
+      return at + typed + ", sto nije konacan broj";
+    case Refusal::ZeroDenominator:
+      return at + typed + ", a imenilac razlomka ne sme biti 0";
+    case Refusal::TooLarge: {
+      char bound[32];
+      std::snprintf(bound, sizeof bound, "%.0f", kLargestCoordinate);
+      return at + "broj " + asShown(reading.number.word) + " je po apsolutnoj vrednosti veci od " +
+             bound;
+    }
+    case Refusal::TooLong:
+      return at + typed + ", sto je duze od " + std::to_string(kLongestWord) + " znakova";
+    case Refusal::NotANumber:
+      break;
+  }
+  return at + typed + ", sto nije broj (brojevi se pisu kao 3, -2.5, .5, 1e3 ili 1/3)";
+}
