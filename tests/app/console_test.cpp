@@ -102,7 +102,7 @@ TEST(Console, WordsAreReadWholeOrTheProgramStops) {
   struct Row {
     std::string input;
     int stoppedAt;       // the coordinate refused, or -1
-    std::string errors;  // standard error, whole
+    std::string errors;  // standard error (the start of it when refused)
     std::string report;  // when the task is answered
   } rows[] = {
       {"", 0, "Greska: ulaz je zavrsen kod koordinate a1.x; zadatak nije resen.\n", ""},
@@ -110,31 +110,33 @@ TEST(Console, WordsAreReadWholeOrTheProgramStops) {
        "Greska: kod koordinate a2.y uneto je \"3,5\", a decimale se odvajaju tackom, ne zarezom "
        "(3.5); zadatak nije resen.\n",
        ""},
-      {"4 5 0 4 1 0 1 5 0 4 3 0 4 1x 3\n", 13,
-       "Greska: kod koordinate b2.y uneto je \"1x\", sto nije broj (brojevi se pisu kao 3, -2.5, "
-       ".5, "
-       "1e3 ili 1/3); zadatak nije resen.\n",
-       ""},
+      {"4 5 0 4 1 0 1 5 0 4 3 0 4 1x", 13,
+       "Greska: kod koordinate b2.y uneto je \"1x\", sto nije broj", ""},
       {"1.5.5", 0, "Greska: kod koordinate a1.x uneto je \"1.5.5\", sto nije broj", ""},
       {"0 0x10", 1, "Greska: kod koordinate a1.y uneto je \"0x10\", sto nije broj", ""},
+      {"0 1/2/3", 1, "Greska: kod koordinate a1.y uneto je \"1/2/3\", sto nije broj", ""},
+      {"0 0 1e1000", 2, "Greska: kod koordinate a1.z uneto je \"1e1000\", sto nije broj", ""},
       {"1 nan", 1, "Greska: kod koordinate a1.y uneto je \"nan\", sto nije konacan broj", ""},
-      {"1 2 inf", 2, "Greska: kod koordinate a1.z uneto je \"inf\", sto nije konacan broj", ""},
+      {"1 2 -Inf", 2, "Greska: kod koordinate a1.z uneto je \"-Inf\", sto nije konacan broj", ""},
       {"1 2 3 1/0", 3, "Greska: kod koordinate b1.x uneto je \"1/0\", a imenilac razlomka ne sme",
        ""},
-      // The bound: a million in size is taken, a little more is not.
-      {"-1000000.01", 0,
-       "Greska: kod koordinate a1.x broj -1000000.01 je po apsolutnoj vrednosti veci od 1000000; "
+      {"1 " + std::string(41, '1'), 1, "Greska: kod koordinate a1.y uneto je \"1111", ""},
+      // The bound: a million in size is taken (next row), a little more is
+      // not, even where the float would be a million.
+      {"1000000.01", 0,
+       "Greska: kod koordinate a1.x broj 1000000.01 je po apsolutnoj vrednosti veci od 1000000; "
        "zadatak nije resen.\n",
        ""},
+      {"0 -1000000.5", 1, "Greska: kod koordinate a1.y broj -1000000.5 je po apsolutnoj", ""},
       {"1 2 3 2000001/2", 3, "Greska: kod koordinate b1.x broj 2000001/2 je po apsolutnoj", ""},
-      {"4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5\n# the end\n", -1, "", kCase02},
       {"-1000000 -1e6 0 1000000 -1000000 0 1e6 2000000/2 0 0 0 5 100 0 5 0 100 5\n", -1, "",
        "Zadati trouglovi se ne seku.\n"},
       // Every form of one point, a triangle whose corners coincide.
-      {"-10 -10 0 10 -10 0 0 10 0  .5 -3 0  5e-1 -3. 0E0  1/2 -6/2 -0\n", -1,
+      {"-10 -10 0 10 -10 0 0 10 0  .5 -3 0  +5e-1 -3. 0E0  1/2 -6/2 -0.0\n", -1,
        "Napomena: drugi trougao nije pravi trougao (sva tri temena su ista tacka), pa je uzet kao "
        "tacka (0.500000, -3.000000, 0.000000).\n",
        "Presek zadatih trouglova je Tacka:\nM (0.500000, -3.000000, 0.000000).\n"},
+      {kPair + " # the end\n", -1, "", kCase02},
       {kPair + " 7 8 9 10\n", -1,
        "Napomena: ono sto je uneto posle osamnaestog broja je zanemareno (\"7 8 9 ...\").\n",
        kCase02},
