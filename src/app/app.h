@@ -18,6 +18,12 @@
 bool asksForHelpOrVersion(int argc, char** argv);
 int answerHelpOrVersion(int argc, char** argv, int fixedCase, std::FILE* output);
 
+// The FILE of --slika FILE: the picture goes into it instead of a window.
+// Null without --slika; "" when no name follows it.
+//
+//   if (const char* file = pictureOption(argc, argv)) writePicture(scene, file);
+const char* pictureOption(int argc, char** argv);
+
 // Asks for the corners of both triangles on standard output and reads the
 // eighteen coordinates from standard input, each with "%lf": typed receives
 // them in double, as typed, and the corners the float nearest each. A read

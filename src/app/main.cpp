@@ -2,9 +2,11 @@
 // interactive trikros, which asks for the triangles, and 1 to 12 for the
 // demonstration programs trikros-case01 to trikros-case12.
 #include <cstdio>
+#include <string>
 
 #include "app.h"
 #include "intersection.h"
+#include "picture.h"
 #include "scene.h"
 #include "viewer.h"
 
@@ -40,8 +42,8 @@ int main(int argc, char** argv) {
     typed = typedOf(a1, b1, c1, a2, b2, c2);
   }
 
-  // 4.-5. Their edges and corner names: the first triangle in blue, the
-  //      second in magenta.
+  // 4.-5. Their edges, corner names and faces: the first triangle in blue,
+  //      the second in magenta.
   addTriangleEdges(a1, b1, c1, kFirstTriangleColor);
   addTriangleEdges(a2, b2, c2, kSecondTriangleColor);
   addLabel(a1, "a1", kFirstTriangleColor);
@@ -50,6 +52,8 @@ int main(int argc, char** argv) {
   addLabel(a2, "a2", kSecondTriangleColor);
   addLabel(b2, "b2", kSecondTriangleColor);
   addLabel(c2, "c2", kSecondTriangleColor);
+  addFace({a1, b1, c1}, kFirstTriangleColor);
+  addFace({a2, b2, c2}, kSecondTriangleColor);
 
   // 6. The intersection: one message on the console, the shape in the scene;
   //    a triangle that is a point or a segment is named first on standard
@@ -64,7 +68,14 @@ int main(int argc, char** argv) {
     addLine(*line, kLightGrey);
   }
 
-  // 8. The window; its event loop does not come back. Everything printed so
+  // 8. --slika FILE: the first view into the file instead of a window.
+  if (const char* file = pictureOption(argc, argv)) {
+    const std::string error = writePicture(scene, file);
+    if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
+    return error.empty() ? 0 : 2;
+  }
+
+  // 9. The window; its event loop does not come back. Everything printed so
   //    far must reach a pipe or a file before it starts.
   std::fflush(stdout);
   startViewer(argc, argv);

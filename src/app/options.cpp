@@ -1,5 +1,5 @@
 // --help and --version: the short usage in Serbian and the version, answered
-// before a program reads its triangles or opens its window.
+// before a program reads its triangles or opens its window; and --slika.
 #include <cstring>
 
 #include "app.h"
@@ -24,8 +24,9 @@ void printUsage(int fixedCase, std::FILE* output) {
   if (fixedCase != 0) std::snprintf(name, sizeof name, "trikros-case%02d", fixedCase);
   std::fprintf(output,
                "Upotreba: %s [opcije GLUT-a]\n"
+               "          %s --slika SLIKA.png|.svg|.pdf\n"
                "          %s --help | --version\n",
-               name, name);
+               name, name, name);
   if (fixedCase == 0) {
     std::fputs(
         "Trazi temena dva trougla u prostoru, ispisuje sta trouglovi imaju zajednicko\n"
@@ -40,14 +41,24 @@ void printUsage(int fixedCase, std::FILE* output) {
                  fixedCase);
   }
   std::fprintf(output,
-               "  --help     ispisuje ovo uputstvo\n"
-               "  --version  ispisuje verziju\n"
-               "Izlazni status: 0 kad se prozor zatvori, 1 kad prozor ne moze da se otvori.\n"
+               "  --slika SLIKA  crta pocetni pogled u datoteku umesto u prozor (PNG 1600x1200,\n"
+               "                 SVG ili PDF na A4 strani), i bez ekrana\n"
+               "  --help         ispisuje ovo uputstvo\n"
+               "  --version      ispisuje verziju\n"
+               "Izlazni status: 0 kad se prozor zatvori ili slika zapise, 1 kad prozor ne moze\n"
+               "da se otvori, 2 kad slika ne moze da se zapise.\n"
                "Uputstvo: man %s\n",
                name);
 }
 
 }  // namespace
+
+const char* pictureOption(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--slika") == 0) return i + 1 < argc ? argv[i + 1] : "";
+  }
+  return nullptr;
+}
 
 bool asksForHelpOrVersion(int argc, char** argv) {
   return firstOption(argc, argv) != Option::None;
