@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
+  libcairo2-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils poppler-utils libxml2-utils
   valgrind time
   lintian desktop-file-utils
 )
