@@ -128,8 +128,8 @@ TEST(Console, WithoutADisplayTheReportThenOneLineAndStatusOne) {
   EXPECT_EQ(run.out, "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n");
   EXPECT_EQ(run.err,
             "Prozor sa slikom ne moze da se otvori: nema ekrana (promenljiva DISPLAY nije "
-            "postavljena). Izvestaj iznad je potpun; sliku prozora i bez ekrana daje "
-            "tools/snapshot, npr. tools/snapshot " TRIKROS_BIN_DIR "/trikros-case02 slika.png\n");
+            "postavljena). Izvestaj iznad je potpun; sliku i bez ekrana zapisuje opcija --slika, "
+            "npr. " TRIKROS_BIN_DIR "/trikros-case02 --slika slika.png\n");
   EXPECT_EQ(run.status, 1);
 }
 
