@@ -21,7 +21,8 @@ constexpr double kHaloWidth = 0.42;                // the halo's stroke width, i
 
 enum class Format { Png, Svg, Pdf, Unknown };
 
-// Sizes of the picture: pixels for a PNG, points (1/72 inch) for the others.
+// Sizes of the picture: pixels for a PNG and an SVG (a web page's pixels),
+// points (1/72 inch) for the PDF.
 constexpr int kPngWidth = 1600, kPngHeight = 1200;
 constexpr int kSvgWidth = 800, kSvgHeight = 600;
 constexpr double kA4Long = 841.89, kA4Short = 595.28;  // 297 x 210 mm
@@ -174,6 +175,7 @@ std::string writePicture(const Scene& scene, const std::string& path) {
   } else if (format == Format::Svg) {
     width = kSvgWidth, height = kSvgHeight;
     surface = cairo_svg_surface_create_for_stream(writeToFile, &sink, width, height);
+    cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);  // shown 800 x 600
   } else {
     width = static_cast<int>(kA4Long), height = static_cast<int>(kA4Short);
     surface = cairo_pdf_surface_create_for_stream(writeToFile, &sink, kA4Long, kA4Short);

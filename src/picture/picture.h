@@ -9,7 +9,7 @@
 
 // Writes the first view of the scene into the file, in the format its name
 // ends with (in either case): .png 1600 x 1200 pixels, .svg 800 x 600
-// points, .pdf one A4 page in landscape. An existing file is replaced.
+// (a web page's pixels), .pdf one A4 page in landscape. An existing file is replaced.
 // Returns "" when the whole file was written, else the one Serbian line
 // saying why not; a file left half written is removed.
 //
