@@ -96,18 +96,21 @@ class ProgramTest : public ::testing::Test {
     ASSERT_GT(picture_.width, 0) << "no picture of the window";
   }
 
-  // Waits until the picture differs from `before` (if given) and then stays
-  // the same over three shots, a tenth of a second apart: the program has
-  // handled what it was sent (a resized window can show its old frame for a
-  // moment before it is drawn anew).
+  // Waits until the window is drawn, its picture differs from `before` (if
+  // given), and then stays the same over three shots, a tenth of a second
+  // apart: the program has handled what it was sent (a resized window can
+  // show its old frame for a moment before it is drawn anew).
   Image settledPicture(const std::optional<Image>& before) {
     const auto deadline = std::chrono::steady_clock::now() + 20s;
     Image last;
     int same = 0;
     while (std::chrono::steady_clock::now() < deadline) {
       Image now = xharness::screenshot(window_);
-      const bool changed = !before || !(now == *before);
-      same = now.width > 0 && changed && now == last ? same + 1 : 0;
+      // Before the first frame the window is of one colour.
+      const bool drawn =
+          now.width > 0 && now.count(now.pixels.front()) < static_cast<long>(now.pixels.size());
+      const bool changed = drawn && (!before || !(now == *before));
+      same = changed && now == last ? same + 1 : 0;
       if (same == 2) return now;
       last = std::move(now);
       std::this_thread::sleep_for(100ms);
