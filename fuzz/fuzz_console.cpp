@@ -225,6 +225,12 @@ void checkScene(const Intersection& answer, std::size_t segmentsBefore,
     if (index++ >= segmentsBefore) CHECK(s.color == 0, context);
   }
   CHECK(scene.lines.empty() && scene.circles.empty(), context);
+  // A polygon is filled as well: one face with every corner.
+  CHECK(scene.faces.size() == (answer.count >= 3 ? 1u : 0u), context);
+  for (const Face& face : scene.faces) {
+    CHECK(face.color == 0 && face.corners.size() == static_cast<std::size_t>(answer.count),
+          context);
+  }
 }
 
 void run(const std::uint8_t* data, std::size_t size) {

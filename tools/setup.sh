@@ -9,15 +9,15 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
-  # The picture of the window without a display (tools/snapshot).
-  xvfb xauth xdotool imagemagick
+  freeglut3-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
+  libcairo2-dev fonts-dejavu-core
 )
 if [[ ${1:-} == test ]]; then
   packages+=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
     clang libclang-rt-14-dev
-    x11-utils valgrind time
+    xvfb xauth xdotool imagemagick x11-utils poppler-utils libxml2-utils
+    valgrind time
     lintian desktop-file-utils
   )
 fi

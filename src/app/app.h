@@ -21,6 +21,7 @@ struct Options {
   };
   Answer answer = Answer::Run;
   const char* taskFile = nullptr;  // trikros FILE: the task from FILE
+  const char* picture = nullptr;   // --slika FILE: the first view into FILE, not a window
   std::vector<char*> toolkit;      // the program's name and the window toolkit's own options
   std::string complaint;           // why the command line was refused, one line
 };

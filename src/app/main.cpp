@@ -2,9 +2,11 @@
 // interactive trikros, which asks for the triangles, and 1 to 12 for the
 // demonstration programs trikros-case01 to trikros-case12.
 #include <cstdio>
+#include <string>
 
 #include "app.h"
 #include "intersection.h"
+#include "picture.h"
 #include "scene.h"
 #include "viewer.h"
 
@@ -44,8 +46,8 @@ int main(int argc, char** argv) {
   addLabel(Point{0.0f, 10.0f, 0.0f}, "y", kAxisColor);
   addLabel(Point{0.0f, 0.0f, 20.0f}, "z", kAxisColor);
 
-  // 3. The triangles' edges and corner names: the first in blue, the second
-  //    in magenta.
+  // 3. The triangles' edges, corner names and faces: the first in blue, the
+  //    second in magenta.
   addTriangleEdges(a1, b1, c1, kFirstTriangleColor);
   addTriangleEdges(a2, b2, c2, kSecondTriangleColor);
   addLabel(a1, "a1", kFirstTriangleColor);
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
   addLabel(a2, "a2", kSecondTriangleColor);
   addLabel(b2, "b2", kSecondTriangleColor);
   addLabel(c2, "c2", kSecondTriangleColor);
+  addFace({a1, b1, c1}, kFirstTriangleColor);
+  addFace({a2, b2, c2}, kSecondTriangleColor);
 
   // 4. The intersection: one message on the console, the shape in the scene;
   //    a triangle that is a point or a segment is named first on standard
@@ -69,7 +73,14 @@ int main(int argc, char** argv) {
     addLine(*line, kLightGrey);
   }
 
-  // 6. The window, given the toolkit's options only; its event loop does not
+  // 6. --slika FILE: the first view into the file instead of a window.
+  if (options.picture != nullptr) {
+    const std::string error = writePicture(scene, options.picture);
+    if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
+    return error.empty() ? 0 : 2;
+  }
+
+  // 7. The window, given the toolkit's options only; its event loop does not
   //    come back. Everything printed so far must reach a pipe or a file
   //    before it starts.
   std::fflush(stdout);

@@ -30,7 +30,7 @@ void printUsage(int fixedCase, std::FILE* output) {
   const std::string name = programName(fixedCase);
   if (fixedCase == 0) {
     std::fprintf(output,
-                 "Upotreba: %s [ZADATAK] [opcije GLUT-a]\n"
+                 "Upotreba: %s [--slika SLIKA] [ZADATAK] [opcije GLUT-a]\n"
                  "          %s --help | --version\n",
                  name.c_str(), name.c_str());
     std::fputs(
@@ -45,7 +45,7 @@ void printUsage(int fixedCase, std::FILE* output) {
         output);
   } else {
     std::fprintf(output,
-                 "Upotreba: %s [opcije GLUT-a]\n"
+                 "Upotreba: %s [--slika SLIKA] [opcije GLUT-a]\n"
                  "          %s --help | --version\n",
                  name.c_str(), name.c_str());
     std::fprintf(output,
@@ -54,10 +54,13 @@ void printUsage(int fixedCase, std::FILE* output) {
                  fixedCase);
   }
   std::fprintf(output,
-               "  --help     ispisuje ovo uputstvo\n"
-               "  --version  ispisuje verziju\n"
-               "Izlazni status: 0 kad se prozor zatvori, 1 kad prozor ne moze da se otvori,\n"
-               "2 kad je ulaz pogresan ili opcija nepoznata.\n"
+               "  --slika SLIKA  crta pocetni pogled u datoteku umesto u prozor (SLIKA.png\n"
+               "                 1600x1200, .svg ili .pdf na A4 strani), i bez ekrana\n"
+               "  --help         ispisuje ovo uputstvo\n"
+               "  --version      ispisuje verziju\n"
+               "Izlazni status: 0 kad se prozor zatvori ili se slika zapise, 1 kad prozor ne\n"
+               "moze da se otvori, 2 kad je ulaz pogresan, opcija nepoznata ili slika ne moze\n"
+               "da se zapise.\n"
                "Uputstvo: man %s\n",
                name.c_str());
 }
@@ -94,6 +97,9 @@ Options readOptions(int argc, char** argv, int fixedCase) {
     } else if (std::strcmp(argument, "--version") == 0) {
       options.answer = Options::Answer::Version;
       return options;
+    } else if (std::strcmp(argument, "--slika") == 0) {
+      if (i + 1 == argc) return refuse("opcija \"--slika\" trazi ime datoteke");
+      options.picture = argv[++i];
     } else if (isOneOf(argument, kToolkitWithValue)) {
       if (i + 1 == argc) return refuse("opcija " + quoted + " trazi vrednost");
       options.toolkit.push_back(argv[i]);

@@ -174,10 +174,28 @@ void addShapes(const Intersection& answer) {
   if (answer.count == 1) addPoint(c[0], kIntersectionColor);
   if (answer.count == 2) addSegment(Segment(c[0], c[1]), kIntersectionColor);
   if (answer.count < 3) return;
-  for (auto [from, to] : outlineEdges(answer)) {
+  const std::vector<std::pair<int, int>> edges = outlineEdges(answer);
+  for (auto [from, to] : edges) {
     addSegment(Segment(c[static_cast<std::size_t>(from)], c[static_cast<std::size_t>(to)]),
                kIntersectionColor);
   }
+  // The polygon filled: its corners in order along the outline, from M.
+  std::vector<Point> around{c[0]};
+  int at = 0, from = -1;
+  for (std::size_t step = 1; step < edges.size(); ++step) {
+    int next = -1;
+    for (auto [a, b] : edges) {
+      const int other = a == at ? b : b == at ? a : -1;
+      if (other >= 0 && other != from) {
+        next = other;
+        break;
+      }
+    }
+    if (next < 0) break;
+    around.push_back(c[static_cast<std::size_t>(next)]);
+    from = at, at = next;
+  }
+  addFace(std::move(around), kIntersectionColor);
 }
 
 Intersection slotsAnswer(int count, Point M, Point N, Point P, Point Q, Point R, Point S) {

@@ -8,6 +8,7 @@
 #include <list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "geometry.h"
 
@@ -43,6 +44,13 @@ struct Label {
   ColorIndex color = kDefaultColor;
 };
 
+// A flat piece of the figure, filled in its colour: a triangle, or the
+// intersection's polygon with its corners in order around it.
+struct Face {
+  std::vector<Point> corners;
+  ColorIndex color = kDefaultColor;
+};
+
 inline constexpr float kNoBound = std::numeric_limits<float>::infinity();
 
 struct Scene {
@@ -51,6 +59,7 @@ struct Scene {
   std::list<Line> lines;      // the line where the triangles' planes meet
   std::list<Circle> circles;  // nothing adds to it; the viewer can draw it
   std::list<Label> labels;
+  std::list<Face> faces;  // the figure: the two triangles and a polygonal intersection
   // The box around every point and segment end added, in x, y and z. It
   // starts empty (lower above upper) and widens with each finite coordinate.
   Point minPoint{kNoBound, kNoBound, kNoBound, kDefaultColor};
@@ -84,6 +93,12 @@ void addLine(Line line, ColorIndex color);
 //   addLabel(a1, "a1", 2);
 void addLabel(Point point, std::string text, ColorIndex color);
 
+// Stores a face of the figure in the given colour. The bounds are left
+// alone: the triangles' edges are in the scene as well.
+//
+//   addFace({a1, b1, c1}, 2);
+void addFace(std::vector<Point> corners, ColorIndex color);
+
 // The length of the bounds' diagonal, 0 while they are empty.
 float sceneSize();
 
@@ -93,6 +108,7 @@ struct Rgb {
   float blue;
 };
 
+// The grey of the line where the planes meet (index 10).
 inline constexpr ColorIndex kLightGrey = 10;
 
 // The drawing colour of an index 0 to 10; nothing for any other index.

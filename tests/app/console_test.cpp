@@ -35,8 +35,9 @@ std::string slurp(const std::string& path) {
 
 ProgramOutput runProgram(const std::string& program, const std::string& input,
                          const std::string& arguments = "") {
-  const std::string base = ::testing::TempDir() + "trikros_console_" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  // The process's number keeps builds that test side by side apart.
+  const std::string base = ::testing::TempDir() + "trikros_console_" + std::to_string(getpid()) +
+                           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::ofstream(base + ".in", std::ios::binary) << input;
   const std::string command = "env -u DISPLAY '" + std::string(TRIKROS_BIN_DIR) + "/" + program +
                               "' " + arguments + " < '" + base + ".in' > '" + base + ".out' 2> '" +
@@ -161,7 +162,7 @@ TEST(Console, WordsAreReadWholeOrTheProgramStops) {
 // A task file: no prompts, the triangles as read, comments after '#'; a
 // complaint names the file and the line.
 TEST(Console, TasksInFiles) {
-  const std::string file = ::testing::TempDir() + "zadatak.txt";
+  const std::string file = ::testing::TempDir() + "zadatak" + std::to_string(getpid()) + ".txt";
   const std::string folder = ::testing::TempDir();
   struct Row {
     std::string text;  // the file's content; empty: no file at all
@@ -305,8 +306,8 @@ TEST(Console, WithoutADisplayTheReportThenOneLineAndStatusOne) {
   EXPECT_EQ(run.out, "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n");
   EXPECT_EQ(run.err,
             "Prozor sa slikom ne moze da se otvori: nema ekrana (promenljiva DISPLAY nije "
-            "postavljena). Izvestaj iznad je potpun; sliku prozora i bez ekrana daje "
-            "tools/snapshot, npr. tools/snapshot " TRIKROS_BIN_DIR "/trikros-case02 slika.png\n");
+            "postavljena). Izvestaj iznad je potpun; sliku i bez ekrana zapisuje opcija --slika, "
+            "npr. " TRIKROS_BIN_DIR "/trikros-case02 --slika slika.png\n");
   EXPECT_EQ(run.status, 1);
 }
 
@@ -319,8 +320,8 @@ TEST(Console, HelpAndVersionAnswerAtOnce) {
     const char* firstLine;  // a regular expression
   };
   const Row rows[] = {
-      {"trikros", "--help", "Upotreba: trikros \\[ZADATAK\\] \\[opcije GLUT-a\\]"},
-      {"trikros-case07", "--help", "Upotreba: trikros-case07 \\[opcije GLUT-a\\]"},
+      {"trikros", "--help", "Upotreba: trikros \\[--slika SLIKA\\] \\[ZADATAK\\] \\[opcije GLUT-a\\]"},
+      {"trikros-case07", "--help", "Upotreba: trikros-case07 \\[--slika SLIKA\\] \\[opcije GLUT-a\\]"},
       {"trikros", "--version", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
       {"trikros-case12", "-geometry 300x200 --version --help", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
   };

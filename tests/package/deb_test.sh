@@ -20,7 +20,7 @@ fail() { echo "$1"; failures=$((failures + 1)); }
 
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libglut* ]] || fail "Depends lacks freeglut: $depends"
-[[ $depends == *libglu1* ]] || fail "Depends lacks GLU: $depends"
+[[ $depends == *libcairo2* ]] || fail "Depends lacks cairo: $depends"
 [[ $depends =~ libopengl0|libgl1|libglx0 ]] || fail "Depends lacks GL: $depends"
 [[ $(dpkg-deb -f "$deb" Package) == trikros ]] || fail "package name is not trikros"
 

@@ -84,14 +84,16 @@ TEST_F(SceneTest, StartUpShapesInOrderAndColour) {
 
 TEST(ColorTable, IndicesZeroToTenOnly) {
   EXPECT_FALSE(colorOf(11).has_value());
-  EXPECT_EQ(colorOf(kLightGrey)->green, 0.6f);
+  EXPECT_EQ(colorOf(kLightGrey)->green, 0.47f);
   EXPECT_FALSE(colorOf(-1).has_value());
   const Rgb red = *colorOf(0), orange = *colorOf(4), black = *colorOf(9);
   EXPECT_EQ(red.red, 1.0f);
   EXPECT_EQ(red.green, 0.0f);
   EXPECT_EQ(orange.green, 0.5f);
   EXPECT_EQ(black.red + black.green + black.blue, 0.0f);
-  EXPECT_EQ(colorOf(5)->blue, 1.0f);
+  // Magenta deepened to read on the cream background (3.7 : 1).
+  EXPECT_EQ(colorOf(5)->blue, 0.8f);
+  EXPECT_EQ(colorOf(5)->green, 0.0f);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The real programs in a private X server: their window is photographed with
 // ImageMagick and driven with xdotool, and each picture is checked by the
-// colours found where plain matrix arithmetic says the shapes must appear.
+// colours found where the drawing list says the shapes must appear.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,13 +17,13 @@
 #include <thread>
 #include <vector>
 
-#include "view_math.h"
+#include "drawing.h"
+#include "figure_scene.h"
 #include "xharness.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using viewmath::Matrix;
 using xharness::Color;
 using xharness::Image;
 
@@ -33,7 +33,7 @@ const std::string kTitle = "Geometrija - prikaz zadatka";
 constexpr Color kBackground{230, 230, 204};  // clear colour 0.9, 0.9, 0.8
 constexpr Color kRed{255, 0, 0};
 constexpr Color kBlue{0, 0, 255};
-constexpr Color kMagenta{255, 0, 255};
+constexpr Color kMagenta{204, 0, 204};
 constexpr Color kBlack{0, 0, 0};
 
 std::string program(const std::string& name) {
@@ -55,41 +55,19 @@ const std::string kCase10Report =
 // The corners of fixed case 2 as typed in, one number per prompt.
 const std::string kCase02Input = "4 5 0 4 1 0 1 5 0\n4 3 0 4 6 3 2 3 5\n";
 
-// The camera the program places for fixed case 2, whose corners lie within
-// the axes (0..10 in x and y, 0..20 in z): above (5, 5), as far beyond z = 20
-// as lets the height of 10 fill 85 % of a window seen through 30 degrees, the
-// near plane a tenth of the way there.
-const double kDistance = 20 + 5 / std::tan(15 * viewmath::kPi / 180) / 0.85;
-
-// The view in a window of the given size, after the mouse has multiplied
-// `mouse` onto the projection.
-Matrix viewOf(int width, int height, const Matrix& mouse = viewmath::identity()) {
-  const float aspect = static_cast<float>(static_cast<double>(width) / height);
-  const double far = (kDistance + std::hypot(5.0, 5.0, 20.0)) * 100;
-  return viewmath::perspective(30, aspect, kDistance / 10, far) * mouse *
-         viewmath::translation(-5, -5, -kDistance);
+// Where a corner of fixed case `number` appears in a window of the given
+// size after the gesture.
+drawing::Spot placeOf(int number, Point corner, View (*gesture)(const View&) = nullptr,
+                      int width = 1024, int height = 700) {
+  buildFigureScene(fixedCase(number));
+  const View first = firstView(width, height);
+  return project(frameOf(scene, width, height), gesture ? gesture(first) : first, corner);
 }
 
-Matrix firstView(int width = 1024, int height = 700) {
-  return viewOf(width, height);
-}
-
-// A turn or a zoom as a drag makes it: about the axis through the camera,
-// in the coordinates the model-view translation gives.
-Matrix dragged(const Matrix& transform) {
-  return viewOf(1024, 700,
-                viewmath::translation(5, 5, kDistance) * transform *
-                    viewmath::translation(-5, -5, -kDistance));
-}
-
-constexpr double kFiftyPixelTurn = 50.0 / 1025.0 * 180.0;
-
-struct Place {
-  double x, y, z;
-};
+const Point kCase02M{4, 3, 0, 9}, kCase02A1{4, 5, 0, 9}, kCase02B2{4, 6, 3, 9};
 
 struct Sample {
-  Place place;
+  Point place;
   Color color;
 };
 
@@ -118,17 +96,24 @@ class ProgramTest : public ::testing::Test {
     ASSERT_GT(picture_.width, 0) << "no picture of the window";
   }
 
-  // Waits until the picture differs from `before` (if given) and then stays
-  // the same between two shots: the program has handled what it was sent.
+  // Waits until the window is drawn, its picture differs from `before` (if
+  // given), and then stays the same over three shots, a tenth of a second
+  // apart: the program has handled what it was sent (a resized window can
+  // show its old frame for a moment before it is drawn anew).
   Image settledPicture(const std::optional<Image>& before) {
     const auto deadline = std::chrono::steady_clock::now() + 20s;
     Image last;
+    int same = 0;
     while (std::chrono::steady_clock::now() < deadline) {
       Image now = xharness::screenshot(window_);
-      const bool changed = !before || !(now == *before);
-      if (now.width > 0 && changed && now == last) return now;
+      // Before the first frame the window is of one colour.
+      const bool drawn =
+          now.width > 0 && now.count(now.pixels.front()) < static_cast<long>(now.pixels.size());
+      const bool changed = drawn && (!before || !(now == *before));
+      same = changed && now == last ? same + 1 : 0;
+      if (same == 2) return now;
       last = std::move(now);
-      std::this_thread::sleep_for(50ms);
+      std::this_thread::sleep_for(100ms);
     }
     return last;
   }
@@ -180,68 +165,47 @@ class ProgramTest : public ::testing::Test {
   Image picture_;
 };
 
-// Whether the picture shows the colour where the view puts the place.
-::testing::AssertionResult shows(const Image& image, const Matrix& view, const Sample& sample,
+// Whether the picture shows the colour at the spot.
+::testing::AssertionResult shows(const Image& image, drawing::Spot at, Color color,
                                  int radius = 2) {
-  const auto at = viewmath::windowPosition(view, sample.place.x, sample.place.y, sample.place.z,
-                                           image.width, image.height);
-  const int x = static_cast<int>(at.x);
-  const int y = static_cast<int>(at.y);
-  if (image.hasNear(sample.color, x, y, radius)) return ::testing::AssertionSuccess();
+  const int x = static_cast<int>(at.x), y = static_cast<int>(at.y);
+  if (image.hasNear(color, x, y, radius)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
-         << "no " << sample.color << " near pixel (" << x << ", " << y << ") for ("
-         << sample.place.x << ", " << sample.place.y << ", " << sample.place.z << ")";
-}
-
-// Fails for any pixel that is none of the given colours: lines and points
-// are drawn without smoothing, so nothing else may appear.
-::testing::AssertionResult onlyColors(const Image& image, const std::vector<Color>& colors) {
-  long counted = 0;
-  for (const Color& color : colors) counted += image.count(color);
-  const long others = static_cast<long>(image.pixels.size()) - counted;
-  if (others == 0) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << others << " pixels of other colours";
+         << "no " << color << " near pixel (" << x << ", " << y << ")";
 }
 
 // ------------------------------------------------------------- first view
 
-// Pixels of the colour in the window rectangle [left, right) x [top, bottom),
-// and the leftmost and rightmost column that has one.
-struct Found {
-  long count = 0;
-  int leftmost = INT_MAX, rightmost = INT_MIN;
-};
-
-Found inBox(const Image& image, Color color, int left, int top, int right, int bottom) {
-  Found found;
-  for (int y = std::max(top, 0); y < std::min(bottom, image.height); ++y) {
-    for (int x = std::max(left, 0); x < std::min(right, image.width); ++x) {
-      if (!(image.at(x, y) == color)) continue;
-      ++found.count;
-      found.leftmost = std::min(found.leftmost, x);
-      found.rightmost = std::max(found.rightmost, x);
-    }
-  }
-  return found;
-}
-
 class FirstViewOf : public ProgramTest, public ::testing::WithParamInterface<int> {};
 
-// Nothing runs into the window's edge, so every shape that shows at all
-// shows whole.
-TEST_P(FirstViewOf, ShowsTheAxesBothTrianglesAndTheIntersectionUncut) {
+// Every corner point of the list, where no later point covers it, shows in
+// its colour in the window, and all four colours are there.
+TEST_P(FirstViewOf, ShowsEveryCornerPointWhereTheListPutsIt) {
   const int number = GetParam();
   ASSERT_NO_FATAL_FAILURE(
       start((number < 10 ? "trikros-case0" : "trikros-case") + std::to_string(number)));
   ASSERT_EQ(picture_.width, 1024);
   ASSERT_EQ(picture_.height, 700);
-  EXPECT_TRUE(onlyColors(picture_, {kBackground, kBlue, kMagenta, kRed, kBlack}));
-  for (Color shown : {kBlue, kMagenta, kRed, kBlack}) EXPECT_GT(picture_.count(shown), 0);
-  long atEdge = 0;
-  for (int y = 0; y < 700; ++y)
-    for (int x = 0; x < 1024; ++x)
-      atEdge += (x < 3 || x >= 1021 || y < 3 || y >= 697) && !(picture_.at(x, y) == kBackground);
-  EXPECT_EQ(atEdge, 0);
+  buildFigureScene(fixedCase(number));
+  std::vector<drawing::Dot> dots;
+  for (const drawing::Mark& mark : drawScene(scene, firstView(1024, 700), Shown{}).marks) {
+    if (const auto* dot = std::get_if<drawing::Dot>(&mark)) dots.push_back(*dot);
+  }
+  for (std::size_t i = 0; i < dots.size(); ++i) {
+    const bool covered = std::any_of(
+        dots.begin() + static_cast<long>(i) + 1, dots.end(), [&dots, i](const drawing::Dot& later) {
+          return std::hypot(later.centre.x - dots[i].centre.x, later.centre.y - dots[i].centre.y) <
+                 8;
+        });
+    const Rgb c = dots[i].color;
+    const Color color{static_cast<std::uint8_t>(std::lround(c.red * 255)),
+                      static_cast<std::uint8_t>(std::lround(c.green * 255)),
+                      static_cast<std::uint8_t>(std::lround(c.blue * 255))};
+    if (!covered) {
+      EXPECT_TRUE(shows(picture_, dots[i].centre, color, 1)) << "dot " << i;
+    }
+  }
+  for (Color shown : {kBlue, kMagenta, kRed, kBlack}) EXPECT_GT(picture_.count(shown), 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(Viewer, FirstViewOf, ::testing::Range(1, 13),
@@ -249,30 +213,63 @@ INSTANTIATE_TEST_SUITE_P(Viewer, FirstViewOf, ::testing::Range(1, 13),
                            return (info.param < 10 ? "case0" : "case") + std::to_string(info.param);
                          });
 
-TEST_F(ProgramTest, NamesSitBesideTheirCornersUntilLTurnsThemOff) {
-  ASSERT_NO_FATAL_FAILURE(start("trikros-case02"));
-  // Up and to the right of a corner, where its name goes in case 2; a2 and M
-  // share a point: "a2, M", the magenta name before the red one.
-  const struct {
-    Place corner;
-    Color color;
-    int width;
-  } names[] = {{{4, 1, 0}, kBlue, 20},
-               {{1, 5, 0}, kBlue, 20},
-               {{4, 3, 0}, kMagenta, 50},
-               {{4, 3, 0}, kRed, 50}};
-  const auto beside = [this](const auto& name) {
-    const auto at = viewmath::windowPosition(firstView(), name.corner.x, name.corner.y,
-                                             name.corner.z, 1024, 700);
-    const int x = static_cast<int>(at.x), y = static_cast<int>(at.y);
-    return inBox(picture_, name.color, x + 5, y - 22, x + 5 + name.width, y - 3);
-  };
-  for (const auto& name : names) EXPECT_GT(beside(name).count, 0);
-  EXPECT_LT(beside(names[2]).rightmost, beside(names[3]).leftmost);
+// Case 10 on the screen: the edges 2 pixels wide and the intersection's 3,
+// the names at least 16 tall; the hexagon's red fill, which T takes away and
+// brings back; F11 fills the screen with a larger picture and gives the
+// window back.
+TEST_F(ProgramTest, MeasuredOnTheScreenCase10IsThickFilledAndLabelled) {
+  ASSERT_NO_FATAL_FAILURE(start("trikros-case10"));
+  const Image first = picture_;
+  // The centre of the hexagon: reddish over the two see-through triangles.
+  const drawing::Spot middle = placeOf(10, Point{3.25f, 2.0f, 0.0f, 9});
+  const Color fill = picture_.at(static_cast<int>(middle.x), static_cast<int>(middle.y));
+  EXPECT_TRUE(fill.red > fill.green + 60 && fill.red > fill.blue + 40) << fill;
 
+  picture_ = pictureAfter(keys("t"));
+  EXPECT_EQ(picture_.at(static_cast<int>(middle.x), static_cast<int>(middle.y)), kBackground);
+  // Widths across a horizontal edge, over the plain background: the sum of
+  // each pixel's share of the line's colour down one column.
+  const auto widthAcross = [this](Point on, int channel) {
+    const drawing::Spot at = placeOf(10, on);
+    double width = 0;
+    for (int y = static_cast<int>(at.y) - 8; y <= static_cast<int>(at.y) + 8; ++y) {
+      const Color c = picture_.at(static_cast<int>(at.x), y);
+      const int value = channel == 0 ? c.red : c.green;
+      width += 1.0 - value / 230.0;
+    }
+    return width;
+  };
+  EXPECT_NEAR(widthAcross(Point{1.5f, 1.0f, 0.0f, 9}, 0), 2.0, 0.5);  // a1-b1, blue
+  EXPECT_NEAR(widthAcross(Point{3.2f, 1.0f, 0.0f, 9}, 1), 3.0, 0.5);  // M-N, red
+  // The name c1 (blue): rows with its ink above and below its baseline.
+  const drawing::Spot c1 = placeOf(10, Point{4, 4, 0, 9});
+  int top = 9999, bottom = -1;
+  for (int y = static_cast<int>(c1.y) - 60; y < static_cast<int>(c1.y); ++y)
+    for (int x = static_cast<int>(c1.x) - 40; x < static_cast<int>(c1.x) + 60; ++x) {
+      const Color c = picture_.at(x, y);
+      if (c.blue > 150 && c.red < 100 && std::abs(y - static_cast<int>(c1.y)) > 6)
+        top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  EXPECT_GE(bottom - top + 1, 16);
+  EXPECT_LE(bottom - top + 1, 24);
+
+  picture_ = pictureAfter(keys("T"));
+  EXPECT_TRUE(picture_ == first);
+  // Without a window manager the whole screen is the window's, but the
+  // server shows only what lies on the screen: its size is read from X.
+  picture_ = pictureAfter(keys("F11"));
+  const xharness::Exit geometry = xharness::run({"xdotool", "getwindowgeometry", windowId()});
+  EXPECT_NE(geometry.output.find("Geometry: 1280x1024"), std::string::npos) << geometry.output;
+  picture_ = pictureAfter(keys("F11"));
+  const xharness::Exit back = xharness::run({"xdotool", "getwindowgeometry", windowId()});
+  EXPECT_NE(back.output.find("Geometry: 1024x700"), std::string::npos) << back.output;
+}
+
+TEST_F(ProgramTest, LTurnsTheNamesOffAndOn) {
+  ASSERT_NO_FATAL_FAILURE(start("trikros-case02"));
   const Image named = picture_;
   picture_ = pictureAfter(keys("l"));
-  for (const auto& name : names) EXPECT_EQ(beside(name).count, 0);
+  EXPECT_LT(picture_.count(kBlue), named.count(kBlue));
   picture_ = pictureAfter(keys("L"));
   EXPECT_TRUE(picture_ == named);
 }
@@ -282,26 +279,24 @@ TEST_F(ProgramTest, NamesSitBesideTheirCornersUntilLTurnsThemOff) {
 TEST_F(ProgramTest, RightDragsTurnThePictureAndAResizeBringsBackTheFirstView) {
   ASSERT_NO_FATAL_FAILURE(start("trikros-case02"));
   const Image first = picture_;
-  const Sample point{{4, 3, 0}, kRed};
-  const Sample cornerA1{{4, 5, 0}, kBlue};
-  const Sample cornerB2{{4, 6, 3}, kMagenta};
+  const Sample samples[] = {{kCase02M, kRed}, {kCase02A1, kBlue}, {kCase02B2, kMagenta}};
 
-  // Straight down: a positive turn of about 8.78 degrees.
+  // Straight down: a turn counterclockwise by about 8.78 degrees.
   drag(3, {500, 300}, {500, 350});
   picture_ = settledPicture(first);
-  const Matrix turnedLeft = dragged(viewmath::rotationZ(kFiftyPixelTurn));
-  EXPECT_TRUE(shows(picture_, turnedLeft, point));
-  EXPECT_TRUE(shows(picture_, turnedLeft, cornerA1));
-  EXPECT_TRUE(shows(picture_, turnedLeft, cornerB2));
-  EXPECT_FALSE(shows(picture_, firstView(), point));
+  for (const Sample& s : samples) {
+    EXPECT_TRUE(shows(picture_, placeOf(2, s.place, [](const View& v) { return spinBy(v, 0, 50); }),
+                      s.color));
+  }
+  EXPECT_FALSE(shows(picture_, placeOf(2, kCase02M), kRed));
 
-  // A new size drops the turn: the plain view at 800 x 600.
+  // A new size drops the turn: the first view framed for 800 x 600.
   picture_ = pictureAfter({"windowsize", windowId(), "800", "600"});
   ASSERT_EQ(picture_.width, 800);
   ASSERT_EQ(picture_.height, 600);
-  EXPECT_TRUE(shows(picture_, firstView(800, 600), point));
-  EXPECT_TRUE(shows(picture_, firstView(800, 600), cornerA1));
-  EXPECT_TRUE(shows(picture_, firstView(800, 600), cornerB2));
+  for (const Sample& s : samples) {
+    EXPECT_TRUE(shows(picture_, placeOf(2, s.place, nullptr, 800, 600), s.color));
+  }
 
   // Back at the first size, the first picture again, pixel for pixel.
   picture_ = pictureAfter({"windowsize", windowId(), "1024", "700"});
@@ -310,27 +305,20 @@ TEST_F(ProgramTest, RightDragsTurnThePictureAndAResizeBringsBackTheFirstView) {
   // To the right: the opposite turn.
   drag(3, {500, 300}, {550, 300});
   picture_ = settledPicture(first);
-  const Matrix turnedRight = dragged(viewmath::rotationZ(-kFiftyPixelTurn));
-  EXPECT_TRUE(shows(picture_, turnedRight, point));
-  EXPECT_TRUE(shows(picture_, turnedRight, cornerA1));
-  EXPECT_TRUE(shows(picture_, turnedRight, cornerB2));
-  EXPECT_FALSE(shows(picture_, firstView(), point));
+  for (const Sample& s : samples) {
+    EXPECT_TRUE(shows(picture_, placeOf(2, s.place, [](const View& v) { return spinBy(v, 50, 0); }),
+                      s.color));
+  }
 }
 
-TEST_F(ProgramTest, LeftDragMovesThePlaneATenthOfTheWay) {
+TEST_F(ProgramTest, LeftDragMovesTheFigureWithThePointer) {
   ASSERT_NO_FATAL_FAILURE(start("trikros-case02"));
-  drag(1, {300, 200}, {700, 500});
+  drag(1, {300, 200}, {400, 150});
   picture_ = settledPicture(picture_);
-  // The grabbed point on the near plane (a tenth of the way to the view
-  // centre) follows the cursor, so the plane z = 0 moves by a tenth: 40
-  // right, 30 down.
-  for (const Sample& sample : {Sample{{4, 3, 0}, kRed}, Sample{{0, 5, 0}, kBlack}}) {
-    const auto before = viewmath::windowPosition(firstView(), sample.place.x, sample.place.y,
-                                                 sample.place.z, 1024, 700);
-    EXPECT_TRUE(picture_.hasNear(sample.color, static_cast<int>(before.x + 40),
-                                 static_cast<int>(before.y + 30), 2));
-    EXPECT_FALSE(
-        picture_.hasNear(sample.color, static_cast<int>(before.x), static_cast<int>(before.y), 2));
+  for (const Sample& s : {Sample{kCase02M, kRed}, Sample{kCase02A1, kBlue}}) {
+    const drawing::Spot before = placeOf(2, s.place);
+    EXPECT_TRUE(shows(picture_, {before.x + 100, before.y - 50}, s.color));
+    EXPECT_FALSE(shows(picture_, before, s.color));
   }
 }
 
@@ -358,11 +346,11 @@ TEST_P(ZoomingDrag, ScalesThePictureByEToTheDragOver2100) {
     commands.insert(commands.end(), {"mouseup", std::to_string(button)});
   picture_ = pictureAfter(commands);
 
-  const Matrix zoomed = dragged(viewmath::scaling(std::exp(zoom.dy / 2100.0)));
-  EXPECT_TRUE(shows(picture_, zoomed, {{4, 3, 0}, kRed}));
-  EXPECT_TRUE(shows(picture_, zoomed, {{4, 4.5, 0}, kBlue}));
-  EXPECT_TRUE(shows(picture_, zoomed, {{4, 6, 3}, kMagenta}));
-  EXPECT_FALSE(shows(picture_, firstView(), {{4, 3, 0}, kRed}));
+  const auto zoomed = [](const View& v) { return zoomBy(v, dragZoom(ZoomingDrag::GetParam().dy)); };
+  EXPECT_TRUE(shows(picture_, placeOf(2, kCase02M, zoomed), kRed));
+  EXPECT_TRUE(shows(picture_, placeOf(2, kCase02A1, zoomed), kBlue));
+  EXPECT_TRUE(shows(picture_, placeOf(2, kCase02B2, zoomed), kMagenta));
+  EXPECT_FALSE(shows(picture_, placeOf(2, kCase02M), kRed));
 }
 
 INSTANTIATE_TEST_SUITE_P(Viewer, ZoomingDrag,
@@ -389,9 +377,9 @@ TEST_F(ProgramTest, WheelClicksLeaveThePictureAsItIs) {
   // A later right drag shows the events have all been handled.
   drag(3, {500, 300}, {500, 350});
   picture_ = settledPicture(first);
-  const Matrix turned = dragged(viewmath::rotationZ(kFiftyPixelTurn));
-  EXPECT_TRUE(shows(picture_, turned, {{4, 5, 0}, kBlue}));
-  EXPECT_TRUE(shows(picture_, turned, {{4, 6, 3}, kMagenta}));
+  const auto turned = [](const View& v) { return spinBy(v, 0, 50); };
+  EXPECT_TRUE(shows(picture_, placeOf(2, kCase02A1, turned), kBlue));
+  EXPECT_TRUE(shows(picture_, placeOf(2, kCase02B2, turned), kMagenta));
 }
 
 // ------------------------------------------------------------- keys
@@ -425,7 +413,18 @@ TEST_F(ProgramTest, SSavesTheWindowAsAPngInTheCurrentFolder) {
   }
   ASSERT_FALSE(saved.empty()) << "no file in " << folder;
   std::this_thread::sleep_for(200ms);  // let the writing end
-  EXPECT_TRUE(xharness::pictureFile(saved) == picture_) << saved;
+  // The frame as drawn, read before the swap: multisampling resolves a few
+  // edge pixels otherwise than the screen does.
+  const Image file = xharness::pictureFile(saved);
+  ASSERT_EQ(file.width, picture_.width) << saved;
+  ASSERT_EQ(file.height, picture_.height);
+  long differ = 0;
+  for (std::size_t i = 0; i < file.pixels.size(); ++i) {
+    const Color a = file.pixels[i], b = picture_.pixels[i];
+    differ += std::max({std::abs(a.red - b.red), std::abs(a.green - b.green),
+                        std::abs(a.blue - b.blue)}) > 32;
+  }
+  EXPECT_LT(differ, static_cast<long>(file.pixels.size()) / 50) << saved;
   const std::string name = std::filesystem::path(saved).filename();
   EXPECT_EQ(name.size(), std::string("trikros-YYYYMMDD-HHMMSS.png").size()) << name;
   EXPECT_EQ(name.rfind("trikros-20", 0), 0u) << name;

@@ -1,0 +1,272 @@
+// The drawing list without a display: the first view frames the figure at
+// every scale, the names never cover one another, the gestures move the
+// camera by their quantities and keep the figure's centre, and every size
+// grows with the picture.
+#include "drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "figure_scene.h"
+
+std::vector<std::pair<std::string, std::array<Point, 6>>> generatedPairs();
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Figure {
+  std::string name;
+  std::array<Point, 6> corners;
+};
+
+void PrintTo(const Figure& figure, std::ostream* out) {
+  *out << figure.name;
+}
+
+std::vector<Figure> allFigures() {
+  std::vector<Figure> figures;
+  for (int number = 1; number <= kFixedCaseCount; ++number) {
+    figures.push_back({"case" + std::to_string(number), fixedCase(number)});
+  }
+  for (auto& [name, corners] : generatedPairs()) figures.push_back({name, corners});
+  return figures;
+}
+
+std::vector<drawing::Label> labelsOf(const drawing::List& list) {
+  std::vector<drawing::Label> labels;
+  for (const drawing::Mark& mark : list.marks) {
+    if (const auto* label = std::get_if<drawing::Label>(&mark)) labels.push_back(*label);
+  }
+  return labels;
+}
+
+class FirstView : public ::testing::TestWithParam<Figure> {};
+
+// At the window's size and at the PNG's: the figure's box, seen as the first
+// view shows it, takes between 60 and 75 % of the smaller side and lies in
+// the picture; no two labels meet, and each lies in the picture.
+TEST_P(FirstView, FramesTheFigureAndKeepsTheNamesApart) {
+  buildFigureScene(GetParam().corners);
+  for (const auto& [width, height] : {std::pair{1024, 700}, std::pair{1600, 1200}}) {
+    SCOPED_TRACE(::testing::Message() << width << " x " << height);
+    const View view = firstView(width, height);
+    const Frame frame = frameOf(scene, width, height);
+    double left = 1e300, right = -1e300, top = 1e300, bottom = -1e300;
+    for (const Face& face : scene.faces) {
+      for (const Point& corner : face.corners) {
+        const drawing::Spot s = project(frame, view, corner);
+        left = std::min(left, s.x), right = std::max(right, s.x);
+        top = std::min(top, s.y), bottom = std::max(bottom, s.y);
+      }
+    }
+    const double side = std::min(width, height);
+    EXPECT_GE(std::max(right - left, bottom - top), 0.6 * side);
+    EXPECT_LE(std::max(right - left, bottom - top), 0.75 * side + 1e-6);
+    EXPECT_GE(left, 0.0);
+    EXPECT_GE(top, 0.0);
+    EXPECT_LE(right, width);
+    EXPECT_LE(bottom, height);
+
+    const std::vector<drawing::Label> labels = labelsOf(drawScene(scene, view, Shown{}));
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      const auto a = drawing::labelBox(labels[i]);
+      EXPECT_TRUE(a[0] >= 0 && a[1] >= 0 && a[2] <= width && a[3] <= height) << labels[i].text;
+      for (std::size_t j = i + 1; j < labels.size(); ++j) {
+        const auto b = drawing::labelBox(labels[j]);
+        const bool meet = a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
+        EXPECT_FALSE(meet) << labels[i].text << " and " << labels[j].text;
+      }
+    }
+    // Every corner's name is there.
+    for (const char* name : {"a1", "b1", "c1", "a2", "b2", "c2"}) {
+      EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [name](const drawing::Label& l) {
+        return l.text == name || l.text == std::string(name) + ",";
+      })) << name;
+    }
+  }
+}
+
+// Zooms and turns, by keys and drags, keep the figure's centre in the middle
+// of the picture; a pan moves it with the pointer.
+TEST_P(FirstView, ZoomsAndTurnsKeepTheFiguresCentre) {
+  buildFigureScene(GetParam().corners);
+  const View first = firstView(1024, 700);
+  const Frame frame = frameOf(scene, 1024, 700);
+  const Point centre{static_cast<float>(frame.centre[0]), static_cast<float>(frame.centre[1]),
+                     static_cast<float>(frame.centre[2]), kDefaultColor};
+  const View moved[] = {zoomBy(first, kKeyZoom),
+                        zoomBy(first, dragZoom(-300)),
+                        turnBy(first, -5.0, 0.0),
+                        turnBy(first, 0.0, 5.0),
+                        spinBy(first, 30, 40),
+                        turnBy(panBy(first, 0, 0), 8.0, -3.0),
+                        zoomBy(spinBy(first, -7, 2), 1e9)};
+  // The centre as a float lies within a float's spacing of the box's centre.
+  const double slack = frame.scale * 1e4 *
+                       std::max({1.0, std::fabs(frame.centre[0]), std::fabs(frame.centre[1]),
+                                 std::fabs(frame.centre[2])}) *
+                       6e-8;
+  for (const View& view : moved) {
+    const drawing::Spot s = project(frame, view, centre);
+    EXPECT_NEAR(s.x, 512.0, slack);
+    EXPECT_NEAR(s.y, 350.0, slack);
+  }
+  const drawing::Spot panned = project(frame, panBy(zoomBy(first, 2.0), 37, -12), centre);
+  EXPECT_NEAR(panned.x, 512.0 + 37, slack);
+  EXPECT_NEAR(panned.y, 350.0 - 12, slack);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drawing, FirstView, ::testing::ValuesIn(allFigures()),
+                         [](const ::testing::TestParamInfo<Figure>& info) {
+                           return info.param.name;
+                         });
+
+// ---------------------------------------------------------------- gestures
+
+// Where a gesture moves points one unit from the centre along x, y and z,
+// in the first view of the axes alone (x right, y up, z towards the viewer).
+struct Gesture {
+  const char* name;
+  View (*apply)(const View&);
+  std::array<double, 3> right;  // on the picture, in units: right, up of the x point;
+  std::array<double, 3> up;     // ... and of the y and z points
+};
+
+void PrintTo(const Gesture& gesture, std::ostream* out) {
+  *out << gesture.name;
+}
+
+const double kFifty = 50.0 / 1025.0 * 180.0 * kPi / 180.0;  // a 50-pixel drag, in radians
+const double kFive = 5.0 * kPi / 180.0;
+
+class GestureOf : public ::testing::TestWithParam<Gesture> {};
+
+TEST_P(GestureOf, MovesThePictureByItsQuantity) {
+  scene = Scene{};
+  addAxes(Point{});
+  const Gesture& g = GetParam();
+  const View view = g.apply(firstView(1024, 700));
+  const Frame frame = frameOf(scene, 1024, 700);
+  const auto& c = frame.centre;
+  const Point units[3] = {{static_cast<float>(c[0] + 1), static_cast<float>(c[1]), 0.0f, 9},
+                          {static_cast<float>(c[0]), static_cast<float>(c[1] + 1), 0.0f, 9},
+                          {static_cast<float>(c[0]), static_cast<float>(c[1]), 1.0f, 9}};
+  const Point middle{static_cast<float>(c[0]), static_cast<float>(c[1]), 0.0f, 9};
+  for (int i = 0; i < 3; ++i) {
+    const drawing::Spot s = project(frame, view, units[i]), o = project(frame, view, middle);
+    EXPECT_NEAR((s.x - o.x) / frame.scale, g.right[static_cast<std::size_t>(i)], 1e-9) << i;
+    EXPECT_NEAR((o.y - s.y) / frame.scale, g.up[static_cast<std::size_t>(i)], 1e-9) << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawing, GestureOf,
+    ::testing::Values(
+        Gesture{"First", [](const View& v) { return v; }, {1, 0, 0}, {0, 1, 0}},
+        // A right drag turns about the line of sight: down counterclockwise,
+        // to the right clockwise, by 180 degrees a window's width.
+        Gesture{"SpinDown",
+                [](const View& v) { return spinBy(v, 0, 50); },
+                {std::cos(kFifty), -std::sin(kFifty), 0},
+                {std::sin(kFifty), std::cos(kFifty), 0}},
+        Gesture{"SpinRight",
+                [](const View& v) { return spinBy(v, 50, 0); },
+                {std::cos(kFifty), std::sin(kFifty), 0},
+                {-std::sin(kFifty), std::cos(kFifty), 0}},
+        Gesture{"SpinDownRight",
+                [](const View& v) { return spinBy(v, 30, 40); },
+                {std::cos(kFifty), std::sin(kFifty), 0},
+                {-std::sin(kFifty), std::cos(kFifty), 0}},
+        // The Up key tips the top away; the front comes up.
+        Gesture{"Up",
+                [](const View& v) { return turnBy(v, -kKeyTurnDegrees, 0.0); },
+                {1, 0, 0},
+                {0, std::cos(kFive), std::sin(kFive)}},
+        // The Right key turns the front to the right.
+        Gesture{"Right",
+                [](const View& v) { return turnBy(v, 0.0, kKeyTurnDegrees); },
+                {std::cos(kFive), 0, std::sin(kFive)},
+                {0, 1, 0}},
+        // Shift + right drag up by 50: as the Up key, by the drag's angle.
+        Gesture{"ShiftDragUp",
+                [](const View& v) { return turnBy(v, dragDegrees(v, -50), 0.0); },
+                {1, 0, 0},
+                {0, std::cos(kFifty), std::sin(kFifty)}},
+        Gesture{
+            "Plus", [](const View& v) { return zoomBy(v, kKeyZoom); }, {1.25, 0, 0}, {0, 1.25, 0}},
+        Gesture{"Minus",
+                [](const View& v) { return zoomBy(v, 1 / kKeyZoom); },
+                {0.8, 0, 0},
+                {0, 0.8, 0}},
+        // A middle drag down by 2100 pixels zooms by e, up by 1 / e.
+        Gesture{"DragDown2100",
+                [](const View& v) { return zoomBy(v, dragZoom(2100)); },
+                {std::exp(1.0), 0, 0},
+                {0, std::exp(1.0), 0}},
+        Gesture{"DragUp2100",
+                [](const View& v) { return zoomBy(v, dragZoom(-2100)); },
+                {std::exp(-1.0), 0, 0},
+                {0, std::exp(-1.0), 0}},
+        // Zoom stops at 10,000 times and at a 10,000th.
+        Gesture{"ZoomLimit",
+                [](const View& v) { return zoomBy(zoomBy(v, 1e5), 0.5); },
+                {5e3, 0, 0},
+                {0, 5e3, 0}},
+        Gesture{"Huge",
+                [](const View& v) { return spinBy(v, 60000, 0); },
+                {std::cos(60000.0 / 1025 * kPi), std::sin(60000.0 / 1025 * kPi), 0},
+                {-std::sin(60000.0 / 1025 * kPi), std::cos(60000.0 / 1025 * kPi), 0}}),
+    [](const ::testing::TestParamInfo<Gesture>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------- sizes
+
+// Edges 2 pixels wide, the intersection 3, the axes 1.5, corner points 7
+// across and names 16 tall in the first window; in proportion to the
+// smaller side beyond it.
+TEST(Drawing, SizesGrowWithThePicture) {
+  buildFigureScene(fixedCase(10));
+  for (const auto& [width, height, factor] :
+       {std::tuple{1024, 700, 1.0}, std::tuple{1920, 1080, 1080 / 700.0},
+        std::tuple{1600, 1200, 1200 / 700.0}}) {
+    const drawing::List list = drawScene(scene, firstView(width, height), Shown{});
+    std::set<double> lines, dots, labels;
+    for (const drawing::Mark& mark : list.marks) {
+      if (const auto* line = std::get_if<drawing::Line>(&mark)) lines.insert(line->width);
+      if (const auto* dot = std::get_if<drawing::Dot>(&mark)) dots.insert(dot->radius);
+      if (const auto* label = std::get_if<drawing::Label>(&mark)) labels.insert(label->height);
+    }
+    EXPECT_EQ(lines, (std::set<double>{1.5 * factor, 2 * factor, 3 * factor}));  // mark's: 2
+    EXPECT_EQ(dots, (std::set<double>{2.5 * factor, 3.5 * factor}));  // the mark's z: 2.5
+    EXPECT_EQ(*labels.rbegin(), 16 * factor);
+  }
+}
+
+// Far beyond the picture, at a million and zoomed in as far as it goes,
+// every mark stays near the picture and finite.
+TEST(Drawing, MarksStayOnThePictureAtAnyScale) {
+  buildFigureScene({Point{1e6f, 1e6f, 1e6f, 9}, Point{999999, 1e6f, 1e6f, 9},
+                    Point{1e6f, 999999, 1e6f, 9}, Point{-1e6f, -1e6f, -1e6f, 9},
+                    Point{1e6f, -1e6f, 0, 9}, Point{0, 1e6f, -1e6f, 9}});
+  const View view = zoomBy(turnBy(firstView(1024, 700), 20, 30), 1e9);
+  Shown all;
+  all.planeLine = all.help = true;
+  for (const drawing::Mark& mark : drawScene(scene, view, all).marks) {
+    std::vector<drawing::Spot> spots;
+    if (const auto* line = std::get_if<drawing::Line>(&mark)) spots = {line->from, line->to};
+    if (const auto* polygon = std::get_if<drawing::Polygon>(&mark)) spots = polygon->corners;
+    if (const auto* dot = std::get_if<drawing::Dot>(&mark)) spots = {dot->centre};
+    for (const drawing::Spot& s : spots) {
+      EXPECT_TRUE(s.x >= -20 && s.x <= 1044 && s.y >= -20 && s.y <= 720) << s.x << ", " << s.y;
+    }
+  }
+}
+
+}  // namespace
