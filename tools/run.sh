@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the programs and starts trikros (or the
 # program named as the first argument, e.g. trikros-case10). Without a
-# display the program runs in a private X server instead: its console works
-# as usual and the picture of its window is saved as a PNG.
+# display the console works as usual and the picture that the window would
+# show is written to a PNG file (--slika).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +17,5 @@ if [[ -n ${DISPLAY:-} ]]; then
   exec "build/release/$program"
 fi
 picture="$PWD/build/$program.png"
-echo "(No display: $program runs in a private X server; its window is saved as $picture.)"
-TRIKROS_SNAPSHOT_WAIT=3600 tools/snapshot "build/release/$program" "$picture"
-echo "The picture of the window: $picture"
+echo "(No display: the picture that the window would show is written to $picture.)"
+exec "build/release/$program" --slika "$picture"
