@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev libboost-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   valgrind time
