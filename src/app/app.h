@@ -18,6 +18,16 @@
 bool asksForHelpOrVersion(int argc, char** argv);
 int answerHelpOrVersion(int argc, char** argv, int fixedCase, std::FILE* output);
 
+// --objasni (options.cpp): after the report, printExplanation writes the
+// worked solution for the six corners, from the numbers as typed (typed) or,
+// for a fixed case, from the floats' exact values.
+//
+//   if (asksForExplanation(argc, argv)) printExplanation(a1, ..., c2, typed, false, stdout);
+bool asksForExplanation(int argc, char** argv);
+void printExplanation(const Point& a1, const Point& b1, const Point& c1, const Point& a2,
+                      const Point& b2, const Point& c2, const TypedCorners& typed, bool fixedCase,
+                      std::FILE* output);
+
 // Asks for the corners of both triangles on standard output and reads the
 // eighteen coordinates from standard input, each with "%lf": typed receives
 // them in double, as typed, and the corners the float nearest each. A read

@@ -57,6 +57,10 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2, typed).c_str(), stderr);
   intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S, typed);
+  // 6a. With --objasni, the worked solution follows the report.
+  if (asksForExplanation(argc, argv)) {
+    printExplanation(a1, b1, c1, a2, b2, c2, typed, TRIKROS_FIXED_CASE != 0, stdout);
+  }
 
   // 7. The line where the two planes meet, long enough to cross the scene;
   //    the window shows it on request.
