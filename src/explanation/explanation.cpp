@@ -18,6 +18,8 @@ using exact::Vec;
 // the report does not have.
 constexpr char kLetters[] = "MNPQRSTUVWXY";
 
+constexpr const char* kCornerNames[6] = {"a1", "b1", "c1", "a2", "b2", "c2"};
+
 using Approximate = std::array<double, 3>;
 
 Approximate approximate(const Vec& p) {
@@ -111,6 +113,7 @@ std::vector<std::string> wrapped(const std::string& text, std::size_t width) {
 std::string differenceNote(const std::vector<Vec>& answer, const std::string& letterOf,
                            const std::vector<Approximate>& truth, const Intersection& reported,
                            const std::vector<Approximate>& printed, const Matching& m,
+                           const std::array<Vec, 6>& typed,
                            const std::array<steps::Figure, 2>& figures, double tolerance,
                            double within) {
   std::vector<std::string> parts;
@@ -143,7 +146,23 @@ std::string differenceNote(const std::vector<Vec>& answer, const std::string& le
   for (std::size_t i = 0; i < printed.size(); ++i) {
     if (m.exactOf[i] >= 0) continue;
     const Point& p = reported.corners[i];
-    const Vec at{exact::ofDouble(p.x), exact::ofDouble(p.y), exact::ofDouble(p.z)};
+    std::string point =
+        std::string("tacka ") + kLetters[i] + " " + reportPoint(p) + " iz izvestaja";
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
+      parts.push_back(point + " nije konacna");
+      continue;
+    }
+    // A typed corner, as its floats, is that corner exactly.
+    Vec at{exact::ofDouble(p.x), exact::ofDouble(p.y), exact::ofDouble(p.z)};
+    for (std::size_t k = 0; k < typed.size(); ++k) {
+      const Approximate corner = approximate(typed[k]);
+      if (static_cast<float>(corner[0]) == p.x && static_cast<float>(corner[1]) == p.y &&
+          static_cast<float>(corner[2]) == p.z) {
+        at = typed[k];
+        point += std::string(", teme ") + kCornerNames[k] + ",";
+        break;
+      }
+    }
     std::string away;
     const char* const which[2] = {"prvog", "drugog"};
     for (int k = 0; k < 2; ++k) {
@@ -152,11 +171,10 @@ std::string differenceNote(const std::vector<Vec>& answer, const std::string& le
       away += std::string(away.empty() ? "" : ", a ") + "od " + which[k] + " trougla " +
               exact::approximately(std::sqrt(squared.convert_to<double>()));
     }
-    const std::string point = std::string("tacka ") + kLetters[i] + " " + reportPoint(p);
     if (away.empty()) {
-      parts.push_back(point + " iz izvestaja lezi u oba trougla, ali nije teme tacnog preseka");
+      parts.push_back(point + " lezi u oba trougla, ali nije teme tacnog preseka");
     } else {
-      parts.push_back(point + " iz izvestaja nije u tacnom preseku: udaljena je " + away);
+      parts.push_back(point + " nije u tacnom preseku: udaljena je " + away);
     }
   }
   std::string text =
@@ -254,9 +272,10 @@ Explanation explain(const ExplanationWords& words, const Intersection& reported)
     const std::array<steps::Figure, 2> figures = {
         steps::figureOf(1, corners[0], corners[1], corners[2]),
         steps::figureOf(2, corners[3], corners[4], corners[5])};
-    for (const std::string& line : wrapped(differenceNote(answer, letterOf, truth, reported,
-                                                          printed, m, figures, tolerance, within),
-                                           96)) {
+    for (const std::string& line :
+         wrapped(differenceNote(answer, letterOf, truth, reported, printed, m, corners, figures,
+                                tolerance, within),
+                 96)) {
       result.lines.push_back(line);
     }
   }
