@@ -51,8 +51,8 @@ inline bool isZero(const Vec& v) {
 //   std::optional<Rational> value = numberOfWord("-7/2");  // -7/2
 std::optional<Rational> numberOfWord(const std::string& word);
 
-// The exact value of a double (every double is a fraction with a power of
-// two below).
+// The exact value of a double (every finite double is a fraction with a
+// power of two below); 0 for infinities and NaN.
 Rational ofDouble(double value);
 
 // The exact decimal expansion of a float, shortest form: "5.5", "-0.25",

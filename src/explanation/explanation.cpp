@@ -146,12 +146,12 @@ std::string differenceNote(const std::vector<Vec>& answer, const std::string& le
   for (std::size_t i = 0; i < printed.size(); ++i) {
     if (m.exactOf[i] >= 0) continue;
     const Point& p = reported.corners[i];
-    std::string point =
-        std::string("tacka ") + kLetters[i] + " " + reportPoint(p) + " iz izvestaja";
+    const std::string letter = std::string("tacka ") + kLetters[i];
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
-      parts.push_back(point + " nije konacna");
+      parts.push_back(letter + " iz izvestaja nije konacna");
       continue;
     }
+    std::string point = letter + " " + reportPoint(p) + " iz izvestaja";
     // A typed corner, as its floats, is that corner exactly.
     Vec at{exact::ofDouble(p.x), exact::ofDouble(p.y), exact::ofDouble(p.z)};
     for (std::size_t k = 0; k < typed.size(); ++k) {
@@ -186,10 +186,9 @@ std::string differenceNote(const std::vector<Vec>& answer, const std::string& le
 }
 
 std::string triangleLine(const char* heading, const std::array<Vec, 6>& c, int first) {
-  const char* const names[6] = {"a1", "b1", "c1", "a2", "b2", "c2"};
   std::string text = heading;
   for (int k = first; k < first + 3; ++k) {
-    text += std::string(k > first ? ", " : " ") + names[k] + " " +
+    text += std::string(k > first ? ", " : " ") + kCornerNames[k] + " " +
             exact::pointText(c[static_cast<std::size_t>(k)]);
   }
   return text + ".";

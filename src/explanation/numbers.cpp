@@ -128,6 +128,7 @@ std::optional<Rational> numberOfWord(const std::string& word) {
 }
 
 Rational ofDouble(double value) {
+  if (!std::isfinite(value)) return 0;
   int exponent = 0;
   const double fraction = std::frexp(value, &exponent);  // value = fraction * 2^exponent
   const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, 53));

@@ -455,7 +455,7 @@ Cut cutStep(Pass& w, const Figure& t, const Figure& o, const Equation& e, const 
   return cut;
 }
 
-// "od s = 0 do s = 1/2", or "samo u s = 0" for a single point.
+// "od s = 0 do s = 1/2", or "samo u tacki s = 0" for a single point.
 std::string stretch(const Rational& lo, const Rational& hi) {
   if (lo == hi) return "samo u tacki s = " + number(lo);
   return "od s = " + number(lo) + " do s = " + number(hi);
