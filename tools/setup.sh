@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   freeglut3-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev fonts-dejavu-core libboost-dev
 )
 if [[ ${1:-} == test ]]; then
   packages+=(

@@ -22,6 +22,7 @@ struct Options {
   Answer answer = Answer::Run;
   const char* taskFile = nullptr;  // trikros FILE: the task from FILE
   const char* picture = nullptr;   // --slika FILE: the first view into FILE, not a window
+  bool explain = false;            // --objasni: the worked solution after the report
   std::vector<char*> toolkit;      // the program's name and the window toolkit's own options
   std::string complaint;           // why the command line was refused, one line
 };
@@ -85,3 +86,6 @@ inline constexpr int kFixedCaseCount = 12;
 
 // Fixed case 1 to 12, the pairs shown by trikros-case01 to trikros-case12.
 TrianglePair fixedCase(int number);
+
+// The same pair as a task: its numbers as typed are the floats' exact values.
+Task fixedTask(int number);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app.h"
+#include "explanation.h"
 
 namespace {
 
@@ -42,4 +43,13 @@ const std::array<TrianglePair, kFixedCaseCount> kFixedCases = {{
 
 TrianglePair fixedCase(int number) {
   return kFixedCases.at(static_cast<std::size_t>(number - 1));
+}
+
+Task fixedTask(int number) {
+  Task task;
+  task.corners = fixedCase(number);
+  const auto& [a1, b1, c1, a2, b2, c2] = task.corners;
+  task.typed = typedOf(a1, b1, c1, a2, b2, c2);
+  task.words = wordsOfFloats(task.corners);
+  return task;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app.h"
+#include "explanation.h"
 #include "intersection.h"
 #include "picture.h"
 #include "scene.h"
@@ -33,12 +34,14 @@ int main(int argc, char** argv) {
   //    numbers there is nothing to answer.
   Task task;
   if constexpr (TRIKROS_FIXED_CASE == 0) {
-    if (const int status = readTaskOfProgram(options.taskFile, task); status != 0) return status;
+    if (const int status = readTaskOfProgram(options.taskFile, task); status != 0) {
+      if (options.explain) std::printf("\n%s\n", kIncompleteTask);
+      return status;
+    }
   } else {
-    task.corners = fixedCase(TRIKROS_FIXED_CASE);
+    task = fixedTask(TRIKROS_FIXED_CASE);
   }
   const auto& [a1, b1, c1, a2, b2, c2] = task.corners;
-  if constexpr (TRIKROS_FIXED_CASE != 0) task.typed = typedOf(a1, b1, c1, a2, b2, c2);
 
   // 2. The coordinate axes, named at the ends that addAxes draws.
   addAxes(Point{});
@@ -67,20 +70,26 @@ int main(int argc, char** argv) {
   Point M, N, P, Q, R, S;
   intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S, task.typed);
 
-  // 5. The line where the two planes meet, long enough to cross the scene;
+  // 5. With --objasni, the worked solution follows the report.
+  if (options.explain) {
+    const Intersection reported = findIntersection(a1, b1, c1, a2, b2, c2, task.typed);
+    std::fputs(explanationText(explain(task.words, reported)).c_str(), stdout);
+  }
+
+  // 6. The line where the two planes meet, long enough to cross the scene;
   //    the window shows it on request.
   if (const auto line = planesMeetingLine(a1, b1, c1, a2, b2, c2, sceneSize())) {
     addLine(*line, kLightGrey);
   }
 
-  // 6. --slika FILE: the first view into the file instead of a window.
+  // 7. --slika FILE: the first view into the file instead of a window.
   if (options.picture != nullptr) {
     const std::string error = writePicture(scene, options.picture);
     if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
     return error.empty() ? 0 : 2;
   }
 
-  // 7. The window, given the toolkit's options only; its event loop does not
+  // 8. The window, given the toolkit's options only; its event loop does not
   //    come back. Everything printed so far must reach a pipe or a file
   //    before it starts.
   std::fflush(stdout);

@@ -30,7 +30,7 @@ void printUsage(int fixedCase, std::FILE* output) {
   const std::string name = programName(fixedCase);
   if (fixedCase == 0) {
     std::fprintf(output,
-                 "Upotreba: %s [--slika SLIKA] [ZADATAK] [opcije GLUT-a]\n"
+                 "Upotreba: %s [--objasni] [--slika SLIKA] [ZADATAK] [opcije GLUT-a]\n"
                  "          %s --help | --version\n",
                  name.c_str(), name.c_str());
     std::fputs(
@@ -45,7 +45,7 @@ void printUsage(int fixedCase, std::FILE* output) {
         output);
   } else {
     std::fprintf(output,
-                 "Upotreba: %s [--slika SLIKA] [opcije GLUT-a]\n"
+                 "Upotreba: %s [--objasni] [--slika SLIKA] [opcije GLUT-a]\n"
                  "          %s --help | --version\n",
                  name.c_str(), name.c_str());
     std::fprintf(output,
@@ -54,6 +54,8 @@ void printUsage(int fixedCase, std::FILE* output) {
                  fixedCase);
   }
   std::fprintf(output,
+               "  --objasni      posle izvestaja ispisuje postupak resavanja, korak po korak,\n"
+               "                 sa tacnim razlomcima\n"
                "  --slika SLIKA  crta pocetni pogled u datoteku umesto u prozor (SLIKA.png\n"
                "                 1600x1200, .svg ili .pdf na A4 strani), i bez ekrana\n"
                "  --help         ispisuje ovo uputstvo\n"
@@ -97,6 +99,8 @@ Options readOptions(int argc, char** argv, int fixedCase) {
     } else if (std::strcmp(argument, "--version") == 0) {
       options.answer = Options::Answer::Version;
       return options;
+    } else if (std::strcmp(argument, "--objasni") == 0) {
+      options.explain = true;
     } else if (std::strcmp(argument, "--slika") == 0) {
       if (i + 1 == argc) return refuse("opcija \"--slika\" trazi ime datoteke");
       options.picture = argv[++i];

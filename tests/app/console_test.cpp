@@ -320,8 +320,10 @@ TEST(Console, HelpAndVersionAnswerAtOnce) {
     const char* firstLine;  // a regular expression
   };
   const Row rows[] = {
-      {"trikros", "--help", "Upotreba: trikros \\[--slika SLIKA\\] \\[ZADATAK\\] \\[opcije GLUT-a\\]"},
-      {"trikros-case07", "--help", "Upotreba: trikros-case07 \\[--slika SLIKA\\] \\[opcije GLUT-a\\]"},
+      {"trikros", "--help",
+       "Upotreba: trikros \\[--objasni\\] \\[--slika SLIKA\\] \\[ZADATAK\\] \\[opcije GLUT-a\\]"},
+      {"trikros-case07", "--help",
+       "Upotreba: trikros-case07 \\[--objasni\\] \\[--slika SLIKA\\] \\[opcije GLUT-a\\]"},
       {"trikros", "--version", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
       {"trikros-case12", "-geometry 300x200 --version --help", "trikros [0-9]+\\.[0-9]+\\.[0-9]+"},
   };
@@ -342,6 +344,38 @@ TEST(Console, HelpOnAFullDiskFails) {
   const std::string command = "'" + std::string(TRIKROS_BIN_DIR) + "/trikros' --help > /dev/full";
   const int status = std::system(command.c_str());
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+}
+
+// --objasni adds the worked solution after the report (the same for the pair
+// typed in); without it the output is the report alone, as it always was.
+// A refused number leaves no task to explain: one line says so.
+TEST(Console, TheWorkedSolutionOnlyWhenAsked) {
+  const std::string report =
+      "Presek zadatih trouglova je duz:\nMN(4.000000 -3.000000, 4.000000 - 5.000000, 0.000000 - "
+      "0.000000).\n";
+  const std::string worked = slurp(std::string(TRIKROS_EXPLANATIONS) + "/case06.txt");
+  const std::string typed = "4 5 0 4 1 0 1 5 0 2.5 5.5 0 5 3 0 5 5.5 5\n";
+  const struct {
+    const char* program;
+    const char* input;
+    const char* arguments;
+    std::string out;
+    int status;  // 1: no display here, so no window after the report
+  } rows[] = {
+      {"trikros-case06", "", "", report, 1},
+      {"trikros-case06", "", "--objasni", report + worked, 1},
+      {"trikros", typed.c_str(), "--objasni", kPrompts + report + worked, 1},
+      {"trikros", "4 5 0 4 1,5", "--objasni",
+       promptsTo(4) + "\nZadatak nije potpun (neki broj nije prihvacen), pa objasnjenja nema.\n",
+       2},
+  };
+  ASSERT_NE(worked.find("Resenje:"), std::string::npos);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.program) + " " + row.arguments);
+    const ProgramOutput run = runProgram(row.program, row.input, row.arguments);
+    EXPECT_EQ(run.out, row.out);
+    EXPECT_EQ(run.status, row.status);
+  }
 }
 
 // Each fixed pair typed in gives what its own program prints without a prompt.

@@ -141,7 +141,36 @@ Comparison compare(const TrianglePair& pair) {
   const std::vector<ExactPoint> ofFloats =
       exactIntersection({exact(0), exact(1), exact(2)}, {exact(3), exact(4), exact(5)});
   c.floatsAgree = isRight(printed, ofFloats);
+  c.explanation = explain(pair.words(), c.actual);
+  c.explained =
+      explanationHolds(c.explanation, c.expected, c.actual, pair.exactFirst(), pair.exactSecond());
   return c;
+}
+
+bool explanationHolds(const Explanation& explanation, const std::vector<ExactPoint>& expected,
+                      const Intersection& reported, const ExactTriangle& first,
+                      const ExactTriangle& second) {
+  if (!explanation.complete || explanation.count != static_cast<int>(expected.size())) return false;
+  std::vector<std::string> truth, told = explanation.corners;
+  for (const ExactPoint& e : expected) truth.push_back(toString(e));
+  std::sort(truth.begin(), truth.end());
+  std::sort(told.begin(), told.end());
+  if (truth != told) return false;
+  if (!explanation.differsFromReport && reported.count != explanation.count) return false;
+  for (const PlaneEquation& plane : explanation.planes) {
+    const mpz_class a(plane.coefficients[0], 10), b(plane.coefficients[1], 10),
+        c(plane.coefficients[2], 10), d(plane.coefficients[3], 10);
+    const mpz_class& lead = sgn(a) != 0 ? a : (sgn(b) != 0 ? b : c);
+    mpz_class common;
+    mpz_gcd(common.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
+    mpz_gcd(common.get_mpz_t(), common.get_mpz_t(), c.get_mpz_t());
+    mpz_gcd(common.get_mpz_t(), common.get_mpz_t(), d.get_mpz_t());
+    if (sgn(lead) <= 0 || common != 1) return false;
+    for (const ExactPoint& p : plane.triangle == 1 ? first : second) {
+      if (sgn(a * p.x + b * p.y + c * p.z + d) != 0) return false;
+    }
+  }
+  return true;
 }
 
 std::string kindName(int count) {
@@ -163,5 +192,7 @@ std::string describe(const Comparison& c) {
   for (int i = 0; i < c.actual.count && i < kMaxCorners; ++i) {
     text += "\n    " + printedPoint(c.actual.corners[static_cast<std::size_t>(i)]);
   }
+  if (!c.explained)
+    text += "\n  the worked solution does not hold:" + explanationText(c.explanation);
   return text + "\n";
 }

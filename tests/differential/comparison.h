@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "exact_reference.h"
+#include "explanation.h"
 #include "intersection.h"
 #include "pair_generators.h"
 
@@ -24,7 +25,19 @@ struct Comparison {
   // Kind and corners agree with the exact answer for the floats nearest the
   // typed values, the numbers the program really works with.
   bool floatsAgree = false;
+  // The worked solution (--objasni) for the pair as typed, and whether it
+  // holds (explanationHolds).
+  Explanation explanation;
+  bool explained = false;
 };
+
+// The worked solution against the exact answer: its corners are the true
+// ones, exactly and as a set; its kind is the report's unless its note says
+// that the two differ; and every plane equation it prints is in lowest
+// terms and holds at the three corners of its triangle.
+bool explanationHolds(const Explanation& explanation, const std::vector<ExactPoint>& expected,
+                      const Intersection& reported, const ExactTriangle& first,
+                      const ExactTriangle& second);
 
 Comparison compare(const TrianglePair& pair);
 

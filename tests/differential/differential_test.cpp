@@ -218,18 +218,21 @@ namespace {
 // numbers as typed.
 void expectAgreement(Distribution distribution, Grid grid, int pairs) {
   PairSource source(distribution, grid, seedFor(distribution, grid));
-  int right = 0;
+  int right = 0, explained = 0, noted = 0;
   std::array<int, 7> byKind{};  // true kinds: none, point, segment, triangle ... hexagon
   std::vector<std::string> shown;
   for (int i = 0; i < pairs; ++i) {
     const Comparison c = compare(source.next());
     ++byKind.at(c.expected.size());
     right += c.cornersAgree ? 1 : 0;
-    if (!c.cornersAgree && static_cast<int>(shown.size()) < kShownDisagreements) {
+    explained += c.explained ? 1 : 0;
+    noted += c.explanation.differsFromReport ? 1 : 0;
+    if ((!c.cornersAgree || !c.explained) && static_cast<int>(shown.size()) < kShownDisagreements) {
       shown.push_back("pair " + std::to_string(i) + "\n" + describe(c));
     }
   }
   std::cout << name(distribution) << ": " << pairs << " pairs; kind and corners right in " << right
+            << "; worked solution exact in " << explained << ", with the note in " << noted
             << "\n  true kinds:";
   for (std::size_t k = 0; k < byKind.size(); ++k) {
     std::cout << " " << kindName(static_cast<int>(k)) << " " << byKind[k];
@@ -238,6 +241,7 @@ void expectAgreement(Distribution distribution, Grid grid, int pairs) {
   std::string disagreements;
   for (const std::string& s : shown) disagreements += s;
   EXPECT_EQ(right, pairs) << disagreements;
+  EXPECT_EQ(explained, pairs) << disagreements;
   // The distribution must really exercise intersections, not only misses.
   EXPECT_GT(pairs - byKind[0], pairs / 5);
 }

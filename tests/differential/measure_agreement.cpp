@@ -54,28 +54,31 @@ std::string swapped(std::string text, char from, char to) {
 int table(int pairs, int show) {
   std::printf(
       "| distribution | scale | values | pairs | meet %% | kind agreement %% | corner agreement %% "
-      "| with the floats read %% |\n");
-  std::printf("|---|---|---|---|---|---|---|---|\n");
+      "| with the floats read %% | worked solution exact %% | its note |\n");
+  std::printf("|---|---|---|---|---|---|---|---|---|---|\n");
   std::string shown;
   for (const Row& row : kRows) {
     for (Distribution distribution : kAllDistributions) {
       PairSource source(distribution, row.grid, seedFor(distribution, row.grid));
-      int meeting = 0, kinds = 0, corners = 0, floats = 0, shownHere = 0;
+      int meeting = 0, kinds = 0, corners = 0, floats = 0, explained = 0, noted = 0, shownHere = 0;
       for (int i = 0; i < pairs; ++i) {
         const Comparison c = compare(source.next());
         meeting += c.expected.empty() ? 0 : 1;
         kinds += c.kindAgrees ? 1 : 0;
         corners += c.cornersAgree ? 1 : 0;
         floats += c.floatsAgree ? 1 : 0;
-        if (!c.cornersAgree && shownHere < show) {
+        explained += c.explained ? 1 : 0;
+        noted += c.explanation.differsFromReport ? 1 : 0;
+        if ((!c.cornersAgree || !c.explained) && shownHere < show) {
           ++shownHere;
           shown += name(distribution) + ", scale " + row.scale + ", " + row.values + ", pair " +
                    std::to_string(i) + "\n" + describe(c);
         }
       }
-      std::printf("| %s | %s | %s | %d | %.1f | %.2f | %.2f | %.2f |\n", name(distribution).c_str(),
-                  row.scale, row.values, pairs, percent(meeting, pairs), percent(kinds, pairs),
-                  percent(corners, pairs), percent(floats, pairs));
+      std::printf("| %s | %s | %s | %d | %.1f | %.2f | %.2f | %.2f | %.2f | %d |\n",
+                  name(distribution).c_str(), row.scale, row.values, pairs, percent(meeting, pairs),
+                  percent(kinds, pairs), percent(corners, pairs), percent(floats, pairs),
+                  percent(explained, pairs), noted);
       std::fflush(stdout);
     }
   }

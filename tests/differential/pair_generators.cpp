@@ -108,6 +108,16 @@ std::string TrianglePair::typed() const {
   return text;
 }
 
+std::array<std::string, 18> TrianglePair::words() const {
+  std::array<std::string, 18> words;
+  for (std::size_t i = 0; i < 6; ++i) {
+    words[3 * i] = decimal(corners[i].x, denominator);
+    words[3 * i + 1] = decimal(corners[i].y, denominator);
+    words[3 * i + 2] = decimal(corners[i].z, denominator);
+  }
+  return words;
+}
+
 std::uint64_t seedFor(Distribution distribution, Grid grid) {
   return 20240601u + 1000u * static_cast<std::uint64_t>(distribution) +
          static_cast<std::uint64_t>(grid.limit) * 7u + static_cast<std::uint64_t>(grid.denominator);

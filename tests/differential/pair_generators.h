@@ -61,6 +61,8 @@ struct TrianglePair {
   TypedCorners doubles() const;
   // The eighteen numbers as the user types them, in the order of the prompts.
   std::string typed() const;
+  // The same numbers one by one, as the worked solution takes them.
+  std::array<std::string, 18> words() const;
 };
 
 // Draws pairs of one distribution; only the degenerate distributions give

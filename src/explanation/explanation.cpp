@@ -1,0 +1,304 @@
+// The worked solution as a whole: the triangles as typed, the steps, where
+// the report differs from the exact answer, and the answer's lines.
+#include "explanation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "exact.h"
+#include "steps.h"
+
+namespace {
+
+using exact::Rational;
+using exact::Vec;
+
+// The report's letters, and after them the letters of exact corners that
+// the report does not have.
+constexpr char kLetters[] = "MNPQRSTUVWXY";
+
+constexpr const char* kCornerNames[6] = {"a1", "b1", "c1", "a2", "b2", "c2"};
+
+using Approximate = std::array<double, 3>;
+
+Approximate approximate(const Vec& p) {
+  return {p.x.convert_to<double>(), p.y.convert_to<double>(), p.z.convert_to<double>()};
+}
+
+double distance(const Approximate& a, const Approximate& b) {
+  return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+}
+
+bool close(const Approximate& a, const Approximate& b, double tolerance) {
+  for (std::size_t k = 0; k < 3; ++k) {
+    if (!(std::fabs(a[k] - b[k]) <= tolerance)) return false;
+  }
+  return true;
+}
+
+// Which report corner is which exact corner: as many pairs as possible of
+// corners within the tolerance of each other (a bipartite matching, the
+// nearest candidates tried first).
+struct Matching {
+  std::vector<int> exactOf;   // for each report corner, its exact corner or -1
+  std::vector<int> reportOf;  // for each exact corner, its report corner or -1
+};
+
+Matching match(const std::vector<Approximate>& report, const std::vector<Approximate>& truth,
+               double tolerance) {
+  Matching m{std::vector<int>(report.size(), -1), std::vector<int>(truth.size(), -1)};
+  std::vector<std::vector<int>> candidates(report.size());
+  for (std::size_t i = 0; i < report.size(); ++i) {
+    for (std::size_t j = 0; j < truth.size(); ++j) {
+      if (close(report[i], truth[j], tolerance)) candidates[i].push_back(static_cast<int>(j));
+    }
+    std::sort(candidates[i].begin(), candidates[i].end(), [&](int a, int b) {
+      return distance(report[i], truth[static_cast<std::size_t>(a)]) <
+             distance(report[i], truth[static_cast<std::size_t>(b)]);
+    });
+  }
+  std::function<bool(std::size_t, std::vector<bool>&)> place = [&](std::size_t i,
+                                                                   std::vector<bool>& seen) {
+    for (const int j : candidates[i]) {
+      const auto k = static_cast<std::size_t>(j);
+      if (seen[k]) continue;
+      seen[k] = true;
+      if (m.reportOf[k] < 0 || place(static_cast<std::size_t>(m.reportOf[k]), seen)) {
+        m.reportOf[k] = static_cast<int>(i);
+        m.exactOf[i] = j;
+        return true;
+      }
+    }
+    return false;
+  };
+  for (std::size_t i = 0; i < report.size(); ++i) {
+    std::vector<bool> seen(truth.size(), false);
+    place(i, seen);
+  }
+  return m;
+}
+
+// The point as the report prints it, shortened: "(3.666667, 1, 0)".
+std::string reportPoint(const Point& p) {
+  return "(" + exact::decimal(exact::ofDouble(p.x)) + ", " + exact::decimal(exact::ofDouble(p.y)) +
+         ", " + exact::decimal(exact::ofDouble(p.z)) + ")";
+}
+
+// A sentence broken into lines of at most about `width` characters, the
+// later ones indented.
+std::vector<std::string> wrapped(const std::string& text, std::size_t width) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find(' ', at);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(at, end - at);
+    if (!line.empty() && line.size() + 1 + word.size() > width) {
+      lines.push_back(line);
+      line = "   " + word;
+    } else {
+      line += (line.empty() ? "" : " ") + word;
+    }
+    at = end + 1;
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+// The one sentence saying where the report and the exact answer differ:
+// exact corners the report has no point for, and report points that are
+// not exact corners, each with its distance.
+std::string differenceNote(const std::vector<Vec>& answer, const std::string& letterOf,
+                           const std::vector<Approximate>& truth, const Intersection& reported,
+                           const std::vector<Approximate>& printed, const Matching& m,
+                           const std::array<Vec, 6>& typed,
+                           const std::array<steps::Figure, 2>& figures, double tolerance,
+                           double within) {
+  std::vector<std::string> parts;
+  for (std::size_t j = 0; j < answer.size(); ++j) {
+    if (m.reportOf[j] >= 0) continue;
+    const std::string corner = letterOf.substr(j, 1) + " = " + exact::pointText(answer[j]);
+    // The nearest other exact corner, and the nearest point of the report.
+    std::size_t other = j;
+    for (std::size_t k = 0; k < answer.size(); ++k) {
+      if (k != j && (other == j || distance(truth[j], truth[k]) < distance(truth[j], truth[other])))
+        other = k;
+    }
+    if (other != j && distance(truth[j], truth[other]) <= within) {
+      parts.push_back("tacna temena " + corner + " i " + letterOf.substr(other, 1) + " = " +
+                      exact::pointText(answer[other]) + " su na rastojanju " +
+                      exact::approximately(distance(truth[j], truth[other])) +
+                      ", pa ih izvestaj racuna kao jednu tacku");
+    } else if (!printed.empty()) {
+      std::size_t nearest = 0;
+      for (std::size_t i = 1; i < printed.size(); ++i) {
+        if (distance(truth[j], printed[i]) < distance(truth[j], printed[nearest])) nearest = i;
+      }
+      parts.push_back("tacno teme " + corner + " nema para u izvestaju (najbliza mu je tacka " +
+                      std::string(1, kLetters[nearest]) + ", na rastojanju " +
+                      exact::approximately(distance(truth[j], printed[nearest])) + ")");
+    } else {
+      parts.push_back("tacno racunato, " + corner + " je zajednicka tacka, a izvestaj je nema");
+    }
+  }
+  for (std::size_t i = 0; i < printed.size(); ++i) {
+    if (m.exactOf[i] >= 0) continue;
+    const Point& p = reported.corners[i];
+    const std::string letter = std::string("tacka ") + kLetters[i];
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
+      parts.push_back(letter + " iz izvestaja nije konacna");
+      continue;
+    }
+    std::string point = letter + " " + reportPoint(p) + " iz izvestaja";
+    // A typed corner, as its floats, is that corner exactly.
+    Vec at{exact::ofDouble(p.x), exact::ofDouble(p.y), exact::ofDouble(p.z)};
+    for (std::size_t k = 0; k < typed.size(); ++k) {
+      const Approximate corner = approximate(typed[k]);
+      if (static_cast<float>(corner[0]) == p.x && static_cast<float>(corner[1]) == p.y &&
+          static_cast<float>(corner[2]) == p.z) {
+        at = typed[k];
+        point += std::string(", teme ") + kCornerNames[k] + ",";
+        break;
+      }
+    }
+    std::string away;
+    const char* const which[2] = {"prvog", "drugog"};
+    for (int k = 0; k < 2; ++k) {
+      const Rational squared = steps::squaredDistance(at, figures[k]);
+      if (squared == 0) continue;
+      away += std::string(away.empty() ? "" : ", a ") + "od " + which[k] + " trougla " +
+              exact::approximately(std::sqrt(squared.convert_to<double>()));
+    }
+    if (away.empty()) {
+      parts.push_back(point + " lezi u oba trougla, ali nije teme tacnog preseka");
+    } else {
+      parts.push_back(point + " nije u tacnom preseku: udaljena je " + away);
+    }
+  }
+  std::string text =
+      "Napomena: izvestaj se ovde razlikuje od tacnog racuna, jer program odlucuje "
+      "u okviru tolerancije " +
+      exact::approximately(tolerance) + ": ";
+  for (std::size_t k = 0; k < parts.size(); ++k) text += (k > 0 ? "; " : "") + parts[k];
+  return text + ".";
+}
+
+std::string triangleLine(const char* heading, const std::array<Vec, 6>& c, int first) {
+  std::string text = heading;
+  for (int k = first; k < first + 3; ++k) {
+    text += std::string(k > first ? ", " : " ") + kCornerNames[k] + " " +
+            exact::pointText(c[static_cast<std::size_t>(k)]);
+  }
+  return text + ".";
+}
+
+}  // namespace
+
+Explanation explain(const ExplanationWords& words, const Intersection& reported) {
+  Explanation result;
+  // 1. The six corners exactly as typed.
+  std::array<Vec, 6> corners;
+  Rational* const coordinates[18] = {
+      &corners[0].x, &corners[0].y, &corners[0].z, &corners[1].x, &corners[1].y, &corners[1].z,
+      &corners[2].x, &corners[2].y, &corners[2].z, &corners[3].x, &corners[3].y, &corners[3].z,
+      &corners[4].x, &corners[4].y, &corners[4].z, &corners[5].x, &corners[5].y, &corners[5].z};
+  double largest = 0.0;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::optional<Rational> value = exact::numberOfWord(words[i]);
+    if (!value) {
+      result.lines = {kIncompleteTask};
+      return result;
+    }
+    *coordinates[i] = *value;
+    largest = std::max(largest, std::fabs(value->convert_to<double>()));
+  }
+  result.complete = true;
+
+  // 2. The exact answer, from a first pass over the steps.
+  steps::Writer scratch;
+  std::vector<PlaneEquation> planes;
+  const std::vector<Vec> answer = steps::workedSteps(corners, steps::Names{}, scratch, planes);
+
+  // 3. The report's corners against it, within the program's tolerance (or
+  //    the six printed decimals, whichever is coarser). A matched corner
+  //    takes the report's letter and place; the rest follow.
+  const double tolerance = toleranceForSize(largest);
+  const double within = std::max(tolerance, kPrintedAccuracy);
+  const int count = std::clamp(reported.count, 0, kMaxCorners);
+  std::vector<Approximate> printed, truth;
+  for (int i = 0; i < count; ++i) {
+    const Point& p = reported.corners[static_cast<std::size_t>(i)];
+    printed.push_back(
+        {static_cast<double>(p.x), static_cast<double>(p.y), static_cast<double>(p.z)});
+  }
+  for (const Vec& p : answer) truth.push_back(approximate(p));
+  const Matching m = match(printed, truth, within);
+  std::string letterOf(answer.size(), '?');
+  std::vector<std::size_t> order;
+  for (int i = 0; i < count; ++i) {
+    if (m.exactOf[static_cast<std::size_t>(i)] < 0) continue;
+    const auto j = static_cast<std::size_t>(m.exactOf[static_cast<std::size_t>(i)]);
+    letterOf[j] = kLetters[i];
+    order.push_back(j);
+  }
+  std::size_t nextLetter = static_cast<std::size_t>(count);
+  for (std::size_t j = 0; j < answer.size(); ++j) {
+    if (m.reportOf[j] >= 0) continue;
+    letterOf[j] = kLetters[nextLetter++];
+    order.push_back(j);
+  }
+  steps::Names names;
+  for (const std::size_t j : order) {
+    names.corners.push_back(answer[j]);
+    names.letters += letterOf[j];
+    result.corners.push_back(exact::pointText(answer[j]));
+  }
+  result.letters = names.letters;
+  result.count = static_cast<int>(answer.size());
+
+  // 4. The text: the triangles, the steps, the note, the answer.
+  result.lines = {"Objasnjenje (tacan racun sa razlomcima; u zagradi je decimalna vrednost):",
+                  triangleLine("Prvi trougao:", corners, 0),
+                  triangleLine("Drugi trougao:", corners, 3)};
+  steps::Writer out;
+  steps::workedSteps(corners, names, out, result.planes);
+  result.lines.insert(result.lines.end(), out.lines.begin(), out.lines.end());
+  result.differsFromReport = static_cast<int>(answer.size()) != count ||
+                             std::count(m.exactOf.begin(), m.exactOf.end(), -1) > 0;
+  if (result.differsFromReport) {
+    const std::array<steps::Figure, 2> figures = {
+        steps::figureOf(1, corners[0], corners[1], corners[2]),
+        steps::figureOf(2, corners[3], corners[4], corners[5])};
+    for (const std::string& line :
+         wrapped(differenceNote(answer, letterOf, truth, reported, printed, m, corners, figures,
+                                tolerance, within),
+                 96)) {
+      result.lines.push_back(line);
+    }
+  }
+  result.lines.push_back("Resenje:");
+  if (answer.empty()) result.lines.push_back("Trouglovi nemaju zajednickih tacaka.");
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    result.lines.push_back(names.letters.substr(k, 1) + " = " +
+                           exact::pointWithDecimals(answer[order[k]]));
+  }
+  return result;
+}
+
+std::string explanationText(const Explanation& explanation) {
+  std::string text = "\n";
+  for (const std::string& line : explanation.lines) text += line + "\n";
+  return text;
+}
+
+ExplanationWords wordsOfFloats(const std::array<Point, 6>& corners) {
+  ExplanationWords words;
+  for (std::size_t i = 0; i < corners.size(); ++i) {
+    words[3 * i] = exact::floatWord(corners[i].x);
+    words[3 * i + 1] = exact::floatWord(corners[i].y);
+    words[3 * i + 2] = exact::floatWord(corners[i].z);
+  }
+  return words;
+}
