@@ -69,6 +69,24 @@ bool readTask(const TaskSource& source, Task& task);
 // incomplete or the file cannot be read (said on standard error).
 int readTaskOfProgram(const char* fileName, Task& task);
 
+// What a program says about a task: on standard error, the notes on a
+// triangle that is a point or a segment; on standard output, the report of
+// the intersection (the answer it prints).
+struct TaskAnswer {
+  std::string notes;
+  std::string report;
+  Intersection intersection;
+};
+
+// Decides the task and adds its picture to the scene: the axes and their
+// names, both triangles' edges, names and faces, the intersection and the
+// line where the planes meet. Prints nothing: every program prints the notes,
+// then the report, and a web page shows them.
+//
+//   const TaskAnswer answer = answerTask(task);
+//   std::fputs(answer.report.c_str(), stdout);
+TaskAnswer answerTask(const Task& task);
+
 // Adds the x (10 long), y (10) and z (20) axes from origin, in black.
 void addAxes(Point origin);
 
