@@ -1,4 +1,5 @@
-// The answer to a task: the notes on its triangles, the report, and the scene that shows it.
+// A task's numbers, its answer (the notes on its triangles and the report) and the scene that
+// shows it.
 #include <string>
 
 #include "app.h"
@@ -41,4 +42,25 @@ TaskAnswer answerTask(const Task& task) {
     addLine(*line, kLightGrey);
   }
   return answer;
+}
+
+void putNumber(Task& task, int index, const TypedNumber& number) {
+  const int corner = index / 3, axis = index % 3;
+  Point& point = task.corners[static_cast<std::size_t>(corner)];
+  Wide& typed = task.typed[static_cast<std::size_t>(corner)];
+  (axis == 0 ? point.x : axis == 1 ? point.y : point.z) = number.nearest;
+  (axis == 0 ? typed.x : axis == 1 ? typed.y : typed.z) = number.value;
+  task.words[static_cast<std::size_t>(index)] = number.word;
+}
+
+void addAxes(Point origin) {
+  addSegment(Segment(origin, Point{10.0f, 0.0f, 0.0f}), kAxisColor);
+  addSegment(Segment(origin, Point{0.0f, 10.0f, 0.0f}), kAxisColor);
+  addSegment(Segment(origin, Point{0.0f, 0.0f, 20.0f}), kAxisColor);
+}
+
+void addTriangleEdges(Point a, Point b, Point c, ColorIndex color) {
+  addSegment(Segment(a, b), color);
+  addSegment(Segment(a, c), color);
+  addSegment(Segment(b, c), color);
 }

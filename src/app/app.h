@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "geometry.h"
+#include "input.h"
 #include "intersection.h"
 
 // What the command line asks for. fixedCase 0 is trikros, 1 to 12 are
@@ -42,6 +43,19 @@ struct Task {
   TypedCorners typed{};               // the same corners in double, as typed
   std::array<std::string, 18> words;  // the numbers as typed, in the order of the prompts
 };
+
+// The coordinates in the order they are asked for, as prompts and
+// complaints name them.
+inline constexpr const char* kCoordinateNames[18] = {
+    "a1.x", "a1.y", "a1.z", "b1.x", "b1.y", "b1.z", "c1.x", "c1.y", "c1.z",
+    "a2.x", "a2.y", "a2.z", "b2.x", "b2.y", "b2.z", "c2.x", "c2.y", "c2.z",
+};
+
+// Puts an accepted number into the task as coordinate index (0 is a1.x, 17
+// c2.z): its float, its double and its word.
+//
+//   if (reading.refusal == Refusal::None) putNumber(task, 4, reading.number);
+void putNumber(Task& task, int index, const TypedNumber& number);
 
 // Where a task is read from, and how a refused word is met.
 struct TaskSource {
