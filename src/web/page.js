@@ -307,6 +307,12 @@ var trikros = (function () {
       event.preventDefault();
       answer(true);
     });
+    // A field typed into no longer holds the example chosen.
+    fields().forEach(function (field) {
+      field.addEventListener('input', function () {
+        element('primeri').value = '';
+      });
+    });
     element('primeri').addEventListener('change', function (event) {
       if (!event.target.value) return;
       fixedCase(Number(event.target.value));
