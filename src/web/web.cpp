@@ -114,6 +114,8 @@ extern "C" {
 // prints them; with a refused field, no notes and no report, and the line of
 // --objasni for an incomplete task. The scene is built anew and the view
 // returns to the first view.
+//
+//   const reply = JSON.parse(Module.ccall('trikros_answer', 'string', ['string'], [fields]));
 EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
   std::array<std::string, 18> words;
   const std::string all = fields;
@@ -200,6 +202,8 @@ EMSCRIPTEN_KEEPALIVE void trikros_wheel(double notches) {
 
 // A key as the browser names it (KeyboardEvent.key): the window's keys
 // arrows, + - F Home L P T H. Returns 1 when the picture changed.
+//
+//   if (Module.ccall('trikros_key', 'number', ['string'], [event.key])) paintSoon();
 EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
   const std::string k = key;
   if (k == "+" || k == "=") {
@@ -233,6 +237,8 @@ EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
 // The picture under the current view:
 //   {"width": w, "height": h, "background": colour, "halo": colour, "marks": [...]}
 // with the marks in painting order (see markJson).
+//
+//   const list = JSON.parse(Module.ccall('trikros_draw', 'string', [], []));
 EMSCRIPTEN_KEEPALIVE const char* trikros_draw() {
   const drawing::List list = drawScene(scene, view, shown);
   std::string marks;
