@@ -28,10 +28,11 @@ from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.common.by import By
 
 page, task, loads = pathlib.Path(sys.argv[1]).as_uri(), sys.argv[2], int(sys.argv[3])
+profile = tempfile.TemporaryDirectory()  # the browser's own, removed at the end
 options = webdriver.ChromeOptions()
 options.binary_location = "/usr/bin/chromium"
 for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                 "--no-first-run", "--user-data-dir=" + tempfile.mkdtemp(), "--window-size=1280,900"):
+                 "--no-first-run", "--user-data-dir=" + profile.name, "--window-size=1280,900"):
     options.add_argument(argument)
 browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
@@ -63,4 +64,5 @@ try:
         summary("redraw while dragging, " + name, browser.execute_script("return trikros.timings.paints"))
 finally:
     browser.quit()
+    profile.cleanup()
 PYTHON

@@ -40,10 +40,11 @@ def console(words):
     return run.stdout.split("c2.z = ")[-1], run.stderr
 
 
+profile = tempfile.TemporaryDirectory()  # the browser's own, removed at the end
 options = webdriver.ChromeOptions()
 options.binary_location = "/usr/bin/chromium"
 for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                 "--no-first-run", "--user-data-dir=" + tempfile.mkdtemp(), "--window-size=1280,900"):
+                 "--no-first-run", "--user-data-dir=" + profile.name, "--window-size=1280,900"):
     options.add_argument(argument)
 browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 text = lambda id: browser.execute_script(f"return document.getElementById('{id}').textContent")
@@ -91,6 +92,7 @@ try:
     check("the report after a refused field", text("izvestaj"), "")
 finally:
     browser.quit()
+    profile.cleanup()
 
 print(f"{len(failures)} failed")
 for failure in failures:
