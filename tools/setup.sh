@@ -4,7 +4,8 @@
 #
 #   tools/setup.sh         what building and running the programs need
 #   tools/setup.sh test    that, and what the tests, the fuzzers, the
-#                          benchmarks and the measuring tools need
+#                          benchmarks and the measuring tools need (the
+#                          web page too: emscripten, node and Chromium)
 set -euo pipefail
 
 packages=(
@@ -19,6 +20,7 @@ if [[ ${1:-} == test ]]; then
     xvfb xauth xdotool imagemagick x11-utils poppler-utils libxml2-utils
     valgrind time
     lintian desktop-file-utils
+    emscripten nodejs chromium chromium-driver python3-selenium python3-pil
   )
 fi
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: a short fuzzing
-# run, the release build's suite, and the same suite under AddressSanitizer
+# run, the web page, the release build's suite (with the page's tests under
+# node and in headless Chromium), and the same suite under AddressSanitizer
 # and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +13,11 @@ bash tools/setup.sh test
 # longer).
 bash tools/fuzz.sh --seconds 60 --seed 1 --fresh console
 bash tools/fuzz.sh --seconds 30 --seed 1 --fresh kernel
+
+# The web page first, so that the release suite tests it (tests/web) and
+# packages it.
+cmake --preset web >/dev/null
+cmake --build --preset web
 
 for preset in release asan; do
   cmake --preset "$preset" >/dev/null

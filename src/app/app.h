@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "geometry.h"
+#include "input.h"
 #include "intersection.h"
 
 // What the command line asks for. fixedCase 0 is trikros, 1 to 12 are
@@ -43,6 +44,19 @@ struct Task {
   std::array<std::string, 18> words;  // the numbers as typed, in the order of the prompts
 };
 
+// The coordinates in the order they are asked for, as prompts and
+// complaints name them.
+inline constexpr const char* kCoordinateNames[18] = {
+    "a1.x", "a1.y", "a1.z", "b1.x", "b1.y", "b1.z", "c1.x", "c1.y", "c1.z",
+    "a2.x", "a2.y", "a2.z", "b2.x", "b2.y", "b2.z", "c2.x", "c2.y", "c2.z",
+};
+
+// Puts an accepted number into the task as coordinate index (0 is a1.x, 17
+// c2.z): its float, its double and its word.
+//
+//   if (reading.refusal == Refusal::None) putNumber(task, 4, reading.number);
+void putNumber(Task& task, int index, const TypedNumber& number);
+
 // Where a task is read from, and how a refused word is met.
 struct TaskSource {
   std::FILE* input;
@@ -68,6 +82,24 @@ bool readTask(const TaskSource& source, Task& task);
 // standard input (a terminal or not). Returns 0, or 2 when the task is
 // incomplete or the file cannot be read (said on standard error).
 int readTaskOfProgram(const char* fileName, Task& task);
+
+// What a program says about a task: on standard error, the notes on a
+// triangle that is a point or a segment; on standard output, the report of
+// the intersection (the answer it prints).
+struct TaskAnswer {
+  std::string notes;
+  std::string report;
+  Intersection intersection;
+};
+
+// Decides the task and adds its picture to the scene: the axes and their
+// names, both triangles' edges, names and faces, the intersection and the
+// line where the planes meet. Prints nothing: every program prints the notes,
+// then the report, and a web page shows them.
+//
+//   const TaskAnswer answer = answerTask(task);
+//   std::fputs(answer.report.c_str(), stdout);
+TaskAnswer answerTask(const Task& task);
 
 // Adds the x (10 long), y (10) and z (20) axes from origin, in black.
 void addAxes(Point origin);

@@ -1,5 +1,4 @@
-// The console dialogue and task files: eighteen numbers read whole, refused words, and the
-// shapes that every program starts with.
+// The console dialogue and task files: eighteen numbers read whole, and refused words.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,14 +9,9 @@
 
 #include "app.h"
 #include "input.h"
-#include "scene.h"
 
 namespace {
 
-constexpr const char* kCoordinates[18] = {
-    "a1.x", "a1.y", "a1.z", "b1.x", "b1.y", "b1.z", "c1.x", "c1.y", "c1.z",
-    "a2.x", "a2.y", "a2.z", "b2.x", "b2.y", "b2.z", "c2.x", "c2.y", "c2.z",
-};
 constexpr const char* kHeadings[2] = {"Uneti tacke prvog trougla:\n",
                                       "Uneti tacke drugog trougla:\n"};
 
@@ -126,14 +120,14 @@ struct Dialogue {
   void prompt(int index, bool again) const {
     if (source.fileName != nullptr) return;
     if (index % 9 == 0 && !again) std::fputs(kHeadings[index / 9], source.output);
-    std::fputs(kCoordinates[index], source.output);
+    std::fputs(kCoordinateNames[index], source.output);
     std::fputs(" = ", source.output);
     std::fflush(source.output);
   }
 
   // The end of the input before the eighteenth number.
   void endedAt(int index) const {
-    const std::string name = kCoordinates[index];
+    const std::string name = kCoordinateNames[index];
     if (source.terminal) {
       say("\nUnos je prekinut kod koordinate " + name + "; zadatak nije resen.\n");
     } else if (source.fileName != nullptr) {
@@ -161,7 +155,7 @@ struct Dialogue {
         return true;
       }
       const std::string complaint =
-          complaintStart(line) + refusalText(kCoordinates[index], reading);
+          complaintStart(line) + refusalText(kCoordinateNames[index], reading);
       if (!source.terminal) {
         say(complaint + "; zadatak nije resen.\n");
         return false;
@@ -227,12 +221,7 @@ bool readTask(const TaskSource& source, Task& task) {
   for (int index = 0; index < 18; ++index) {
     TypedNumber number;
     if (!dialogue.read(index, number)) return false;
-    const int corner = index / 3, axis = index % 3;
-    Point& point = task.corners[static_cast<std::size_t>(corner)];
-    Wide& typed = task.typed[static_cast<std::size_t>(corner)];
-    (axis == 0 ? point.x : axis == 1 ? point.y : point.z) = number.nearest;
-    (axis == 0 ? typed.x : axis == 1 ? typed.y : typed.z) = number.value;
-    task.words[static_cast<std::size_t>(index)] = number.word;
+    putNumber(task, index, number);
   }
   dialogue.noteIgnored();
   if (source.fileName != nullptr) showTriangles(task, source.output);
@@ -261,16 +250,4 @@ int readTaskOfProgram(const char* fileName, Task& task) {
   const bool read = readTask(source, task);
   std::fclose(file);
   return read ? 0 : 2;
-}
-
-void addAxes(Point origin) {
-  addSegment(Segment(origin, Point{10.0f, 0.0f, 0.0f}), kAxisColor);
-  addSegment(Segment(origin, Point{0.0f, 10.0f, 0.0f}), kAxisColor);
-  addSegment(Segment(origin, Point{0.0f, 0.0f, 20.0f}), kAxisColor);
-}
-
-void addTriangleEdges(Point a, Point b, Point c, ColorIndex color) {
-  addSegment(Segment(a, b), color);
-  addSegment(Segment(a, c), color);
-  addSegment(Segment(b, c), color);
 }

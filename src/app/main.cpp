@@ -6,7 +6,6 @@
 
 #include "app.h"
 #include "explanation.h"
-#include "intersection.h"
 #include "picture.h"
 #include "scene.h"
 #include "viewer.h"
@@ -41,55 +40,29 @@ int main(int argc, char** argv) {
   } else {
     task = fixedTask(TRIKROS_FIXED_CASE);
   }
-  const auto& [a1, b1, c1, a2, b2, c2] = task.corners;
 
-  // 2. The coordinate axes, named at the ends that addAxes draws.
-  addAxes(Point{});
-  addLabel(Point{10.0f, 0.0f, 0.0f}, "x", kAxisColor);
-  addLabel(Point{0.0f, 10.0f, 0.0f}, "y", kAxisColor);
-  addLabel(Point{0.0f, 0.0f, 20.0f}, "z", kAxisColor);
-
-  // 3. The triangles' edges, corner names and faces: the first in blue, the
-  //    second in magenta.
-  addTriangleEdges(a1, b1, c1, kFirstTriangleColor);
-  addTriangleEdges(a2, b2, c2, kSecondTriangleColor);
-  addLabel(a1, "a1", kFirstTriangleColor);
-  addLabel(b1, "b1", kFirstTriangleColor);
-  addLabel(c1, "c1", kFirstTriangleColor);
-  addLabel(a2, "a2", kSecondTriangleColor);
-  addLabel(b2, "b2", kSecondTriangleColor);
-  addLabel(c2, "c2", kSecondTriangleColor);
-  addFace({a1, b1, c1}, kFirstTriangleColor);
-  addFace({a2, b2, c2}, kSecondTriangleColor);
-
-  // 4. The intersection: one message on the console, the shape in the scene;
-  //    a triangle that is a point or a segment is named first on standard
-  //    error. Both are decided from the corners as typed.
+  // 2. The scene: the axes, both triangles and the intersection. A triangle
+  //    that is a point or a segment is named first, on standard error; then
+  //    the one report message.
+  const TaskAnswer answer = answerTask(task);
   std::fflush(stdout);
-  std::fputs(shapeNotes(a1, b1, c1, a2, b2, c2, task.typed).c_str(), stderr);
-  Point M, N, P, Q, R, S;
-  intersectTriangles(a1, b1, c1, a2, b2, c2, M, N, P, Q, R, S, task.typed);
+  std::fputs(answer.notes.c_str(), stderr);
+  std::fputs(answer.report.c_str(), stdout);
+  std::fflush(stdout);
 
-  // 5. With --objasni, the worked solution follows the report.
+  // 3. With --objasni, the worked solution follows the report.
   if (options.explain) {
-    const Intersection reported = findIntersection(a1, b1, c1, a2, b2, c2, task.typed);
-    std::fputs(explanationText(explain(task.words, reported)).c_str(), stdout);
+    std::fputs(explanationText(explain(task.words, answer.intersection)).c_str(), stdout);
   }
 
-  // 6. The line where the two planes meet, long enough to cross the scene;
-  //    the window shows it on request.
-  if (const auto line = planesMeetingLine(a1, b1, c1, a2, b2, c2, sceneSize())) {
-    addLine(*line, kLightGrey);
-  }
-
-  // 7. --slika FILE: the first view into the file instead of a window.
+  // 4. --slika FILE: the first view into the file instead of a window.
   if (options.picture != nullptr) {
     const std::string error = writePicture(scene, options.picture);
     if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
     return error.empty() ? 0 : 2;
   }
 
-  // 8. The window, given the toolkit's options only; its event loop does not
+  // 5. The window, given the toolkit's options only; its event loop does not
   //    come back. Everything printed so far must reach a pipe or a file
   //    before it starts.
   std::fflush(stdout);

@@ -66,7 +66,7 @@ constexpr const char* kHelp[] = {
     "F11: ceo ekran",
     "S: cuvanje slike prozora (PNG)",
     "H: ova pomoc",
-    "Q ili Esc: kraj",
+    "Q ili Esc: kraj",  // the last line: left out where no key ends the program
 };
 
 double unitOf(int width, int height) {
@@ -445,19 +445,20 @@ Box drawHint(Painter& p) {
 }
 
 // A white box with a black frame and the help's lines, in the top left corner.
-void drawHelp(Painter& p) {
+void drawHelp(Painter& p, bool quitKey) {
   const double u = p.unit, height = kSmallHeight * u, line = height * 1.7, padding = 12.0 * u;
+  const std::size_t lines = std::size(kHelp) - (quitKey ? 0 : 1);
   double width = 0.0;
-  for (const char* words : kHelp) width = std::max(width, textWidth(words, height));
+  for (std::size_t i = 0; i < lines; ++i) width = std::max(width, textWidth(kHelp[i], height));
   const double left = kMargin * u, top = kMargin * u;
   const double right = left + width + 2 * padding;
-  const double bottom = top + static_cast<double>(std::size(kHelp)) * line + 2 * padding;
+  const double bottom = top + static_cast<double>(lines) * line + 2 * padding;
   const std::vector<Spot> corners{{left, top}, {right, top}, {right, bottom}, {left, bottom}};
   p.list.marks.push_back(Polygon{corners, kWhite, 1.0});
   for (std::size_t i = 0; i < corners.size(); ++i) {
     p.line(corners[i], corners[(i + 1) % corners.size()], kBlack, u);
   }
-  for (std::size_t i = 0; i < std::size(kHelp); ++i) {
+  for (std::size_t i = 0; i < lines; ++i) {
     const double baseline = top + padding + static_cast<double>(i) * line + (line + height) / 2;
     p.list.marks.push_back(text(kHelp[i], {left + padding, baseline}, height, false));
   }
@@ -590,7 +591,7 @@ drawing::List drawScene(const Scene& scene, const View& view, const Shown& shown
   if (shown.hint) taken.push_back(drawHint(p));
   // 3. The names, and the help over everything.
   if (shown.labels) drawNames(p, taken);
-  if (shown.help) drawHelp(p);
+  if (shown.help) drawHelp(p, shown.quitKey);
   return std::move(p.list);
 }
 

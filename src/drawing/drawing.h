@@ -30,6 +30,7 @@ struct Shown {
   bool fills = true;       // T: the faces filled
   bool help = false;       // H: the help box
   bool hint = true;        // "H: pomoc" in the top right corner (the window's, not a file's)
+  bool quitKey = true;     // "Q ili Esc: kraj" in the help: a window ends, a web page does not
 };
 
 namespace drawing {

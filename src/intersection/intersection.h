@@ -114,8 +114,14 @@ std::string reportText(const Intersection& answer);
 // else the corners taken around their centroid.
 std::vector<std::pair<int, int>> outlineEdges(const Intersection& answer);
 
+// Adds the intersection to the scene in colour 0: its corners' names, and
+// the point, the segment, or the polygon's outline and fill.
+//
+//   addAnswerShapes(findIntersection(a1, b1, c1, a2, b2, c2, typed));
+void addAnswerShapes(const Intersection& answer);
+
 // Prints the message of the answer, flushes standard output and adds the
-// intersection to the scene in colour 0.
+// intersection to the scene (addAnswerShapes).
 void report(const Intersection& answer);
 
 // What the user is told on standard error before the report when a triangle

@@ -166,7 +166,37 @@ std::vector<int> boundaryOrder(int count, const std::array<Point, kMaxCorners>& 
 // The corners' names in the picture, as the message prints them.
 constexpr const char* kCornerNames[kMaxCorners] = {"M", "N", "P", "Q", "R", "S"};
 
-void addShapes(const Intersection& answer) {
+Intersection slotsAnswer(int count, Point M, Point N, Point P, Point Q, Point R, Point S) {
+  Intersection answer;
+  answer.count = count;
+  answer.corners = {M, N, P, Q, R, S};
+  return answer;
+}
+
+}  // namespace
+
+std::string reportText(const Intersection& answer) {
+  if (answer.count <= 0) return "Zadati trouglovi se ne seku.\n";
+  if (answer.count == 1) return pointText(answer.pointStyle, answer.corners[0]);
+  if (answer.count == 2)
+    return segmentText(answer.segmentStyle, answer.corners[0], answer.corners[1]);
+  return polygonText(std::min(answer.count, kMaxCorners), answer.corners);
+}
+
+std::vector<std::pair<int, int>> outlineEdges(const Intersection& answer) {
+  const int count = std::min(answer.count, kMaxCorners);
+  if (count < 3) return {};
+  const EdgeList pattern = fixedPattern(count);
+  const std::vector<int> boundary = boundaryOrder(count, answer.corners);
+  if (boundary.empty()) return pattern;
+  EdgeList around;
+  for (std::size_t i = 0; i < boundary.size(); ++i) {
+    around.push_back({boundary[i], boundary[(i + 1) % boundary.size()]});
+  }
+  return undirected(pattern) == undirected(around) ? pattern : around;
+}
+
+void addAnswerShapes(const Intersection& answer) {
   const auto& c = answer.corners;
   for (int i = 0; i < std::min(answer.count, kMaxCorners); ++i) {
     addLabel(c[static_cast<std::size_t>(i)], kCornerNames[i], kIntersectionColor);
@@ -198,42 +228,12 @@ void addShapes(const Intersection& answer) {
   addFace(std::move(around), kIntersectionColor);
 }
 
-Intersection slotsAnswer(int count, Point M, Point N, Point P, Point Q, Point R, Point S) {
-  Intersection answer;
-  answer.count = count;
-  answer.corners = {M, N, P, Q, R, S};
-  return answer;
-}
-
-}  // namespace
-
-std::string reportText(const Intersection& answer) {
-  if (answer.count <= 0) return "Zadati trouglovi se ne seku.\n";
-  if (answer.count == 1) return pointText(answer.pointStyle, answer.corners[0]);
-  if (answer.count == 2)
-    return segmentText(answer.segmentStyle, answer.corners[0], answer.corners[1]);
-  return polygonText(std::min(answer.count, kMaxCorners), answer.corners);
-}
-
-std::vector<std::pair<int, int>> outlineEdges(const Intersection& answer) {
-  const int count = std::min(answer.count, kMaxCorners);
-  if (count < 3) return {};
-  const EdgeList pattern = fixedPattern(count);
-  const std::vector<int> boundary = boundaryOrder(count, answer.corners);
-  if (boundary.empty()) return pattern;
-  EdgeList around;
-  for (std::size_t i = 0; i < boundary.size(); ++i) {
-    around.push_back({boundary[i], boundary[(i + 1) % boundary.size()]});
-  }
-  return undirected(pattern) == undirected(around) ? pattern : around;
-}
-
 void report(const Intersection& answer) {
   // One write, flushed at once: the program goes on into a window whose
   // event loop never returns.
   std::fputs(reportText(answer).c_str(), stdout);
   std::fflush(stdout);
-  addShapes(answer);
+  addAnswerShapes(answer);
 }
 
 std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const Point& a2,

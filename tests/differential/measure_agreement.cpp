@@ -10,6 +10,10 @@
 //   trikros-differential --judge BEFORE AFTER
 //       judges every report that differs between two dumps of the same pairs
 //       (any pairs: typed decimals or hexadecimal floats) by exact arithmetic
+//   trikros-differential --answers FILE [pairs-per-row]
+//       writes every pair of the table as its eighteen typed words with what
+//       trikros prints for them (the notes, the report, the worked solution),
+//       one JSON object a line: the web page must answer the same
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +25,11 @@
 
 #include "comparison.h"
 #include "pair_generators.h"
+
+// What trikros prints for the typed numbers (printed_answer.cpp): the notes
+// on standard error, the report and the worked solution on standard output.
+bool printedAnswer(const std::string& typed, std::string& notes, std::string& report,
+                   std::string& explanation);
 
 namespace {
 
@@ -105,6 +114,40 @@ int dump(const char* path, int pairs) {
   return out ? 0 : 1;
 }
 
+std::string json(const std::string& text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    if (c == '\n') {
+      quoted += "\\n";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
+
+int answers(const char* path, int pairs) {
+  std::ofstream out(path);
+  for (const Row& row : kRows) {
+    for (Distribution distribution : kAllDistributions) {
+      PairSource source(distribution, row.grid, seedFor(distribution, row.grid));
+      for (int i = 0; i < pairs; ++i) {
+        std::string typed, words;
+        for (const std::string& word : source.next().words()) {
+          typed += word + " ";
+          words += (words.empty() ? "" : ",") + json(word);
+        }
+        std::string notes, report, explanation;
+        if (!printedAnswer(typed, notes, report, explanation)) return 1;
+        out << "{\"words\":[" << words << "],\"notes\":" << json(notes)
+            << ",\"report\":" << json(report) << ",\"explanation\":" << json(explanation) << "}\n";
+      }
+    }
+  }
+  return out ? 0 : 1;
+}
+
 int judge(const char* beforePath, const char* afterPath) {
   std::ifstream before(beforePath), after(afterPath);
   if (!before || !after) {
@@ -150,6 +193,9 @@ int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "--dump") == 0) {
     return dump(argv[2], argc > 3 ? std::atoi(argv[3]) : 5000);
   }
+  if (argc >= 3 && std::strcmp(argv[1], "--answers") == 0) {
+    return answers(argv[2], argc > 3 ? std::atoi(argv[3]) : 16);
+  }
   int pairs = 5000;
   int show = 0;
   for (int i = 1; i < argc; ++i) {
@@ -163,7 +209,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: trikros-differential [pairs-per-row] [--show N]\n"
                  "       trikros-differential --dump FILE [pairs-per-row]\n"
-                 "       trikros-differential --judge BEFORE AFTER\n");
+                 "       trikros-differential --judge BEFORE AFTER\n"
+                 "       trikros-differential --answers FILE [pairs-per-row]\n");
     return 2;
   }
   return table(pairs, show);

@@ -2,11 +2,13 @@
 # Builds the Debian package from a build folder and checks what a teacher's
 # machine would get from it: the thirteen programs, runnable as installed,
 # with their manual pages, the menu entry and its icon; Depends naming the
-# window libraries they need; and nothing for lintian to complain about.
+# window libraries they need; the web page when it has been built; and nothing
+# for lintian to complain about.
 #
-#   deb_test.sh BUILD_DIR
+#   deb_test.sh BUILD_DIR [WEB_PAGE]
 set -euo pipefail
 build=$1
+page=${2:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -36,6 +38,11 @@ expected=(usr/share/applications/trikros.desktop usr/share/icons/hicolor/scalabl
 for program in "${programs[@]}"; do
   expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
 done
+if [[ -n $page && -f $page ]]; then
+  expected+=(usr/share/trikros/trikros.html)
+  cmp -s "$page" "$work/root/usr/share/trikros/trikros.html" ||
+    fail "the package's trikros.html is not the web page built ($page)"
+fi
 unexpected=$(comm -3 <(printf '%s\n' "${expected[@]}" | sort) \
   <(cd "$work/root" && find . -type f | sed 's|^\./||' | sort))
 [[ -z $unexpected ]] || fail "the package's files differ from the list (left: missing, right: extra):

@@ -1,0 +1,347 @@
+// The page's script: reads the fields and the address, calls the computation (the program's
+// C++ compiled to WebAssembly) and paints its drawing list on the canvas. It holds no
+// geometry: every complaint, report and mark it shows comes from the computation.
+'use strict';
+
+var Module = {
+  onRuntimeInitialized: function () {
+    trikros.start();
+  },
+};
+
+var trikros = (function () {
+  var names = ['a1', 'b1', 'c1', 'a2', 'b2', 'c2'];
+  var fieldIds = [];
+  names.forEach(function (corner) {
+    ['x', 'y', 'z'].forEach(function (axis) {
+      fieldIds.push(corner + axis);
+    });
+  });
+  var font = '"DejaVu Sans", Verdana, sans-serif';
+  var canvas, context;
+  var capitalShare = 0.73; // a capital's height in ems, measured at start
+  var drawPending = false;
+  var timings = {firstPicture: null, paints: []};
+
+  function element(id) {
+    return document.getElementById(id);
+  }
+  function fields() {
+    return fieldIds.map(element);
+  }
+  function call(name, returns, types, values) {
+    return Module.ccall(name, returns, types || [], values || []);
+  }
+
+  // ---- The task and its answer ---------------------------------------------
+
+  function showComplaints(complaints) {
+    ['prvi', 'drugi'].forEach(function (triangle, t) {
+      var list = element(triangle).querySelector('.greske');
+      list.textContent = '';
+      complaints.slice(9 * t, 9 * t + 9).forEach(function (complaint, k) {
+        var field = element(fieldIds[9 * t + k]);
+        field.setAttribute('aria-invalid', complaint ? 'true' : 'false');
+        field.title = complaint;
+        if (!complaint) return;
+        var item = document.createElement('li');
+        item.textContent = complaint;
+        list.appendChild(item);
+      });
+    });
+  }
+
+  // Answers the task in the fields; with a report, the address becomes the
+  // task's link when asked.
+  function answer(updateAddress, note) {
+    var values = fields().map(function (field) {
+      return field.value;
+    });
+    var reply = JSON.parse(call('trikros_answer', 'string', ['string'], [values.join('\n')]));
+    showComplaints(reply.complaints);
+    var notes = (note || '') + reply.notes;
+    element('napomene').textContent = notes;
+    element('napomene').hidden = notes === '';
+    element('izvestaj').textContent = reply.report;
+    element('objasnjenje').textContent = reply.explanation;
+    if (updateAddress && reply.report) {
+      var address = '#' + reply.words.join(',');
+      try {
+        history.replaceState(null, '', address);
+      } catch (error) {
+        location.hash = address;
+      }
+    }
+    paint();
+    return reply;
+  }
+
+  // A task in the address, trikros.html#4,5,0,...: eighteen numbers separated
+  // by commas, put into the fields. False when the address holds none.
+  function fromAddress() {
+    var task = location.hash.slice(1);
+    if (!task) return false;
+    try {
+      task = decodeURIComponent(task);
+    } catch (error) {
+      // left as it is: the fields then show what was not understood
+    }
+    var numbers = task.split(',');
+    fields().forEach(function (field, i) {
+      field.value = i < numbers.length ? numbers[i] : '';
+    });
+    answer(false, numbers.length > 18 ?
+      'Napomena: adresa ima vise od 18 brojeva; oni posle osamnaestog su zanemareni.\n' : '');
+    return true;
+  }
+
+  function fixedCase(number) {
+    var numbers = call('trikros_fixed_case', 'string', ['number'], [number]).split('\n');
+    fields().forEach(function (field, i) {
+      field.value = numbers[i];
+    });
+  }
+
+  // ---- The picture ----------------------------------------------------------
+
+  var painters = {
+    polygon: function (m) {
+      context.beginPath();
+      for (var i = 3; i + 1 < m.length; i += 2) context.lineTo(m[i], m[i + 1]);
+      context.closePath();
+      context.globalAlpha = m[2];
+      context.fillStyle = m[1];
+      context.fill();
+      context.globalAlpha = 1;
+    },
+    line: function (m) {
+      context.beginPath();
+      context.moveTo(m[4], m[5]);
+      context.lineTo(m[6], m[7]);
+      context.lineWidth = m[2];
+      context.setLineDash(m[3] > 0 ? [m[3], m[3]] : []);
+      context.strokeStyle = m[1];
+      context.stroke();
+      context.setLineDash([]);
+    },
+    dot: function (m) {
+      context.beginPath();
+      context.arc(m[3], m[4], m[2], 0, 2 * Math.PI);
+      context.fillStyle = m[1];
+      context.fill();
+    },
+    // The font at the label's capital height, smaller where the text would
+    // run wider than the list allows; the halo first, then the letters.
+    label: function (m, list) {
+      var size = m[3] / capitalShare;
+      context.font = size + 'px ' + font;
+      var width = context.measureText(m[7]).width;
+      if (width > m[4] && width > 0) context.font = (size * m[4]) / width + 'px ' + font;
+      if (m[2]) {
+        context.lineWidth = 0.42 * m[3];
+        context.lineJoin = 'round';
+        context.strokeStyle = list.halo;
+        context.strokeText(m[7], m[5], m[6]);
+      }
+      context.fillStyle = m[1];
+      context.fillText(m[7], m[5], m[6]);
+    },
+  };
+
+  function paint() {
+    drawPending = false;
+    var started = performance.now();
+    var list = JSON.parse(call('trikros_draw', 'string'));
+    var ratio = canvas.width / list.width;
+    context.setTransform(ratio, 0, 0, ratio, 0, 0);
+    context.fillStyle = list.background;
+    context.fillRect(0, 0, list.width, list.height);
+    context.lineCap = 'round';
+    list.marks.forEach(function (mark) {
+      painters[mark[0]](mark, list);
+    });
+    timings.paints.push(performance.now() - started);
+    if (timings.paints.length > 500) timings.paints.shift();
+  }
+
+  function paintSoon() {
+    if (drawPending) return;
+    drawPending = true;
+    requestAnimationFrame(paint);
+  }
+
+  // The canvas's pixels follow its size on the screen; a new size brings back
+  // the first view, as a resized window does.
+  function fit() {
+    var width = Math.max(1, canvas.clientWidth), height = Math.max(1, canvas.clientHeight);
+    var ratio = window.devicePixelRatio || 1;
+    if (canvas.width === Math.round(width * ratio) && canvas.height === Math.round(height * ratio)) {
+      return;
+    }
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round(height * ratio);
+    call('trikros_resize', null, ['number', 'number'], [width, height]);
+    paint();
+  }
+
+  function savePicture() {
+    var now = new Date();
+    var two = function (n) {
+      return (n < 10 ? '0' : '') + n;
+    };
+    var name = 'trikros-' + now.getFullYear() + two(now.getMonth() + 1) + two(now.getDate()) +
+      '-' + two(now.getHours()) + two(now.getMinutes()) + two(now.getSeconds()) + '.png';
+    canvas.toBlob(function (blob) {
+      var link = document.createElement('a');
+      link.href = URL.createObjectURL(blob);
+      link.download = name;
+      document.body.appendChild(link);
+      link.click();
+      link.remove();
+      setTimeout(function () {
+        URL.revokeObjectURL(link.href);
+      }, 10000);
+    }, 'image/png');
+  }
+
+  // ---- Gestures ---------------------------------------------------------------
+
+  // Mouse drags as in the window: left pans, right spins, Shift + right turns
+  // in space, middle (or left and right together) zooms. One finger turns in
+  // space, two fingers pinch to zoom.
+  var pointers = new Map();
+  var last = null; // where the drag's last step ended
+  var shiftTurn = false;
+  var spread = 0; // the two fingers' distance at the last step
+
+  function fingerSpread() {
+    var at = Array.from(pointers.values());
+    return Math.hypot(at[0].x - at[1].x, at[0].y - at[1].y);
+  }
+
+  function onPointerDown(event) {
+    canvas.focus();
+    canvas.setPointerCapture(event.pointerId);
+    pointers.set(event.pointerId, {x: event.clientX, y: event.clientY});
+    last = {x: event.clientX, y: event.clientY};
+    if (event.button === 2) shiftTurn = event.shiftKey;
+    if (pointers.size === 2) spread = fingerSpread();
+    event.preventDefault();
+  }
+
+  function onPointerMove(event) {
+    if (!pointers.has(event.pointerId)) return;
+    pointers.set(event.pointerId, {x: event.clientX, y: event.clientY});
+    if (event.button === 2) shiftTurn = event.shiftKey; // the right button pressed during a drag
+    if (event.pointerType === 'touch' && pointers.size >= 2) {
+      var now = fingerSpread();
+      if (spread > 0 && now > 0) call('trikros_zoom', null, ['number'], [now / spread]);
+      spread = now;
+      paintSoon();
+      return;
+    }
+    var dx = Math.round(event.clientX - last.x), dy = Math.round(event.clientY - last.y);
+    if (dx === 0 && dy === 0) return;
+    last = {x: last.x + dx, y: last.y + dy};
+    var buttons = event.buttons;
+    var both = [dx, dy];
+    var types = ['number', 'number'];
+    if (event.pointerType === 'touch') {
+      call('trikros_turn', null, types, both);
+    } else if (buttons & 4 || (buttons & 1 && buttons & 2)) {
+      call('trikros_zoom_drag', null, ['number'], [dy]);
+    } else if (buttons & 1) {
+      call('trikros_pan', null, types, both);
+    } else if (buttons & 2) {
+      call(shiftTurn ? 'trikros_turn' : 'trikros_spin', null, types, both);
+    } else {
+      return;
+    }
+    paintSoon();
+  }
+
+  function onPointerUp(event) {
+    pointers.delete(event.pointerId);
+    var rest = Array.from(pointers.values());
+    if (rest.length > 0) last = {x: rest[0].x, y: rest[0].y}; // one finger left: no jump
+    spread = 0;
+  }
+
+  function onWheel(event) {
+    event.preventDefault();
+    var perNotch = event.deltaMode === 1 ? 3 : event.deltaMode === 2 ? 1 : 100;
+    call('trikros_wheel', null, ['number'], [-event.deltaY / perNotch]);
+    paintSoon();
+  }
+
+  function onKey(event) {
+    var target = event.target.tagName;
+    if (target === 'INPUT' || target === 'SELECT' || target === 'TEXTAREA') return;
+    if (event.ctrlKey || event.metaKey || event.altKey) return;
+    if (event.key === 's' || event.key === 'S') {
+      savePicture();
+    } else if (!call('trikros_key', 'number', ['string'], [event.key])) {
+      return;
+    }
+    event.preventDefault();
+    paintSoon();
+  }
+
+  // ---- Start ----------------------------------------------------------------
+
+  function start() {
+    canvas = element('platno');
+    context = canvas.getContext('2d');
+    context.font = '100px ' + font;
+    var capital = context.measureText('H').actualBoundingBoxAscent;
+    if (capital > 0) capitalShare = capital / 100;
+    fit();
+    // The task in the address, else the first example.
+    if (!fromAddress()) {
+      fixedCase(1);
+      answer(false);
+    }
+    timings.firstPicture = performance.now();
+
+    element('unos').addEventListener('submit', function (event) {
+      event.preventDefault();
+      answer(true);
+    });
+    // A field typed into no longer holds the example chosen.
+    fields().forEach(function (field) {
+      field.addEventListener('input', function () {
+        element('primeri').value = '';
+      });
+    });
+    element('primeri').addEventListener('change', function (event) {
+      if (!event.target.value) return;
+      fixedCase(Number(event.target.value));
+      answer(true);
+    });
+    element('objasni').addEventListener('click', function (event) {
+      var hidden = !element('objasnjenje').hidden;
+      element('objasnjenje').hidden = hidden;
+      event.target.textContent = hidden ? 'Prikazi objasnjenje' : 'Sakrij objasnjenje';
+      event.target.setAttribute('aria-expanded', String(!hidden));
+    });
+    element('sacuvaj').addEventListener('click', savePicture);
+    element('pocetni').addEventListener('click', function () {
+      call('trikros_key', 'number', ['string'], ['Home']);
+      paintSoon();
+    });
+    window.addEventListener('hashchange', fromAddress);
+    new ResizeObserver(fit).observe(canvas);
+    canvas.addEventListener('pointerdown', onPointerDown);
+    canvas.addEventListener('pointermove', onPointerMove);
+    canvas.addEventListener('pointerup', onPointerUp);
+    canvas.addEventListener('pointercancel', onPointerUp);
+    canvas.addEventListener('contextmenu', function (event) {
+      event.preventDefault();
+    });
+    canvas.addEventListener('wheel', onWheel, {passive: false});
+    document.addEventListener('keydown', onKey);
+    document.body.classList.add('spremno');
+  }
+
+  return {start: start, timings: timings};
+})();

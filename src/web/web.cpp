@@ -1,0 +1,253 @@
+// The page's entry points: a task typed into the eighteen fields answered as the console
+// answers it, and the picture as a drawing list, moved by the window's gestures.
+//
+// The page's script calls these with ccall, passing text and numbers; each
+// that answers returns JSON, which stays valid until the next call.
+#include <emscripten/emscripten.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <type_traits>
+
+#include "app.h"
+#include "drawing.h"
+#include "explanation.h"
+#include "input.h"
+#include "scene.h"
+
+namespace {
+
+View view = firstView(800, 600);
+Shown shown = [] {
+  Shown s;
+  s.quitKey = false;  // a page is closed by the browser, not by a key
+  return s;
+}();
+std::string reply;  // the text last returned
+
+const char* answered(std::string text) {
+  reply = std::move(text);
+  return reply.c_str();
+}
+
+// ---- JSON ------------------------------------------------------------------
+
+std::string quoted(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+// Pixels to a hundredth: finer than any screen shows.
+std::string number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", std::isfinite(value) ? value : 0.0);
+  return text;
+}
+
+std::string colour(const Rgb& rgb) {
+  const auto byte = [](float part) { return std::to_string(std::lround(part * 255.0f)); };
+  return "\"rgb(" + byte(rgb.red) + "," + byte(rgb.green) + "," + byte(rgb.blue) + ")\"";
+}
+
+std::string spot(const drawing::Spot& s) {
+  return number(s.x) + "," + number(s.y);
+}
+
+// Each mark as an array led by its kind:
+//   ["polygon", colour, opacity, x1, y1, x2, y2, ...]
+//   ["line", colour, width, dash, x1, y1, x2, y2]
+//   ["dot", colour, radius, x, y]
+//   ["label", colour, halo, height, width, x, y, text]
+std::string markJson(const drawing::Mark& mark) {
+  return std::visit(
+      [](const auto& m) -> std::string {
+        using Kind = std::decay_t<decltype(m)>;
+        if constexpr (std::is_same_v<Kind, drawing::Polygon>) {
+          std::string corners;
+          for (const drawing::Spot& s : m.corners) corners += "," + spot(s);
+          return "[\"polygon\"," + colour(m.color) + "," + number(m.opacity) + corners + "]";
+        } else if constexpr (std::is_same_v<Kind, drawing::Line>) {
+          return "[\"line\"," + colour(m.color) + "," + number(m.width) + "," + number(m.dash) +
+                 "," + spot(m.from) + "," + spot(m.to) + "]";
+        } else if constexpr (std::is_same_v<Kind, drawing::Dot>) {
+          return "[\"dot\"," + colour(m.color) + "," + number(m.radius) + "," + spot(m.centre) +
+                 "]";
+        } else {
+          return "[\"label\"," + colour(m.color) + "," + (m.halo ? "1" : "0") + "," +
+                 number(m.height) + "," + number(m.width) + "," + spot(m.at) + "," +
+                 quoted(m.text) + "]";
+        }
+      },
+      mark);
+}
+
+// Where the console trims: the blanks around a word.
+std::string trimmed(const std::string& text) {
+  const char* const blanks = " \t\r\v\f";
+  const std::size_t first = text.find_first_not_of(blanks);
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+}  // namespace
+
+extern "C" {
+
+// The task in the eighteen fields, a1.x to c2.z, one per line. Returns
+//   {"complaints": [18 texts, "" for an accepted field], "words": [the 18 words taken],
+//    "notes": ..., "report": ..., "explanation": ...}
+// with the notes, the report and the worked solution exactly as the console
+// prints them; with a refused field, no notes and no report, and the line of
+// --objasni for an incomplete task. The scene is built anew and the view
+// returns to the first view.
+//
+//   const reply = JSON.parse(Module.ccall('trikros_answer', 'string', ['string'], [fields]));
+EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
+  std::array<std::string, 18> words;
+  const std::string all = fields;
+  std::size_t start = 0;
+  for (std::string& word : words) {
+    if (start > all.size()) break;
+    const std::size_t end = std::min(all.find('\n', start), all.size());
+    word = trimmed(all.substr(start, end - start));
+    start = end + 1;
+  }
+  // 1. Every field read whole, as the console reads a word.
+  Task task;
+  std::string complaints, taken;
+  bool complete = true;
+  for (int i = 0; i < 18; ++i) {
+    const std::string& word = words[static_cast<std::size_t>(i)];
+    const WordReading reading = readNumberWord(word);
+    std::string complaint;
+    if (word.empty()) {
+      complaint = std::string("Greska: kod koordinate ") + kCoordinateNames[i] + " nije unet broj.";
+    } else if (reading.refusal != Refusal::None) {
+      complaint = "Greska: " + refusalText(kCoordinateNames[i], reading) + ".";
+    } else {
+      putNumber(task, i, reading.number);
+    }
+    complete = complete && complaint.empty();
+    complaints += std::string(i == 0 ? "" : ",") + quoted(complaint);
+    taken += std::string(i == 0 ? "" : ",") + quoted(word);
+  }
+  // 2. The answer and its scene, as every program builds them.
+  scene = Scene{};
+  view = firstView(view.width, view.height);
+  std::string notes, report, explanation = "\n" + std::string(kIncompleteTask) + "\n";
+  if (complete) {
+    const TaskAnswer answer = answerTask(task);
+    notes = answer.notes;
+    report = answer.report;
+    explanation = explanationText(explain(task.words, answer.intersection));
+  }
+  return answered("{\"complaints\":[" + complaints + "],\"words\":[" + taken +
+                  "],\"notes\":" + quoted(notes) + ",\"report\":" + quoted(report) +
+                  ",\"explanation\":" + quoted(explanation) + "}");
+}
+
+// The eighteen numbers of fixed case 1 to 12 (those of trikros-case01 to
+// 12), one per line; "" for another number.
+EMSCRIPTEN_KEEPALIVE const char* trikros_fixed_case(int number) {
+  if (number < 1 || number > kFixedCaseCount) return answered("");
+  std::string lines;
+  for (const std::string& word : wordsOfFloats(fixedCase(number))) lines += word + "\n";
+  return answered(lines);
+}
+
+// The picture's size in CSS pixels. As when the window is resized, the view
+// goes back to the first view, framed for the new size.
+EMSCRIPTEN_KEEPALIVE void trikros_resize(int width, int height) {
+  view = firstView(width, height);
+}
+
+// The gestures, as the window's mouse makes them: a left drag pans, a right
+// drag spins about the line of sight, Shift + right drag (or one finger)
+// turns in space, a middle drag zooms; a wheel's notches and a pinch's factor
+// zoom about the figure's centre.
+EMSCRIPTEN_KEEPALIVE void trikros_pan(int dx, int dy) {
+  view = panBy(view, dx, dy);
+}
+EMSCRIPTEN_KEEPALIVE void trikros_spin(int dx, int dy) {
+  view = spinBy(view, dx, dy);
+}
+EMSCRIPTEN_KEEPALIVE void trikros_turn(int dx, int dy) {
+  // Up turns the top away, right turns the front to the right.
+  view = turnBy(view, dragDegrees(view, dy), dragDegrees(view, dx));
+}
+EMSCRIPTEN_KEEPALIVE void trikros_zoom_drag(int dy) {
+  view = zoomBy(view, dragZoom(dy));
+}
+EMSCRIPTEN_KEEPALIVE void trikros_zoom(double factor) {
+  view = zoomBy(view, factor);
+}
+EMSCRIPTEN_KEEPALIVE void trikros_wheel(double notches) {
+  // A notch away from the user zooms in as + does.
+  view = zoomBy(view, std::pow(kKeyZoom, notches));
+}
+
+// A key as the browser names it (KeyboardEvent.key): the window's keys
+// arrows, + - F Home L P T H. Returns 1 when the picture changed.
+//
+//   if (Module.ccall('trikros_key', 'number', ['string'], [event.key])) paintSoon();
+EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
+  const std::string k = key;
+  if (k == "+" || k == "=") {
+    view = zoomBy(view, kKeyZoom);
+  } else if (k == "-") {
+    view = zoomBy(view, 1.0 / kKeyZoom);
+  } else if (k == "f" || k == "F" || k == "Home") {
+    view = firstView(view.width, view.height);
+  } else if (k == "l" || k == "L") {
+    shown.labels = !shown.labels;
+  } else if (k == "p" || k == "P") {
+    shown.planeLine = !shown.planeLine;
+  } else if (k == "t" || k == "T") {
+    shown.fills = !shown.fills;
+  } else if (k == "h" || k == "H") {
+    shown.help = !shown.help;
+  } else if (k == "ArrowUp") {  // the top turns away, as with a drag upwards
+    view = turnBy(view, -kKeyTurnDegrees, 0.0);
+  } else if (k == "ArrowDown") {
+    view = turnBy(view, kKeyTurnDegrees, 0.0);
+  } else if (k == "ArrowLeft") {
+    view = turnBy(view, 0.0, -kKeyTurnDegrees);
+  } else if (k == "ArrowRight") {
+    view = turnBy(view, 0.0, kKeyTurnDegrees);
+  } else {
+    return 0;
+  }
+  return 1;
+}
+
+// The picture under the current view:
+//   {"width": w, "height": h, "background": colour, "halo": colour, "marks": [...]}
+// with the marks in painting order (see markJson).
+//
+//   const list = JSON.parse(Module.ccall('trikros_draw', 'string', [], []));
+EMSCRIPTEN_KEEPALIVE const char* trikros_draw() {
+  const drawing::List list = drawScene(scene, view, shown);
+  std::string marks;
+  for (const drawing::Mark& mark : list.marks) {
+    marks += (marks.empty() ? "" : ",") + markJson(mark);
+  }
+  return answered("{\"width\":" + std::to_string(list.width) + ",\"height\":" +
+                  std::to_string(list.height) + ",\"background\":" + colour(list.background) +
+                  ",\"halo\":" + colour(list.halo) + ",\"marks\":[" + marks + "]}");
+}
+
+}  // extern "C"

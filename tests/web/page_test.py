@@ -1,0 +1,100 @@
+"""The web page in headless Chromium, opened from disk: a task in the address and a task typed
+into the fields give the console's report, a comma gets the console's complaint and no report,
+and the picture holds the program's colours and follows a drag and F.
+
+    /usr/bin/python3 page_test.py build/web/trikros.html build/release
+
+Skipped (status 77) without the page."""
+import io
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+page, native = pathlib.Path(sys.argv[1]).resolve(), sys.argv[2]
+if not page.exists():
+    print(f"{page} is missing: build it with cmake --preset web && cmake --build --preset web")
+    sys.exit(77)
+FIELDS = [corner + axis for corner in ("a1", "b1", "c1", "a2", "b2", "c2") for axis in "xyz"]
+failures = []
+
+
+def check(what, got, expected):
+    if got != expected:
+        failures.append(f"{what}\n  page:    {got!r}\n  console: {expected!r}")
+
+
+def console(words):
+    """What trikros prints for the words, prompts dropped, and its complaint."""
+    env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+    run = subprocess.run([f"{native}/trikros"], input=" ".join(words) + "\n", env=env,
+                         capture_output=True, text=True)
+    return run.stdout.split("c2.z = ")[-1], run.stderr
+
+
+profile = tempfile.TemporaryDirectory()  # the browser's own, removed at the end
+options = webdriver.ChromeOptions()
+options.binary_location = "/usr/bin/chromium"
+for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                 "--no-first-run", "--user-data-dir=" + profile.name, "--window-size=1280,900"):
+    options.add_argument(argument)
+browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+text = lambda id: browser.execute_script(f"return document.getElementById('{id}').textContent")
+canvas = lambda: browser.find_element(By.ID, "platno").screenshot_as_png
+try:
+    # 1. A task in the address, with fractions, is answered at once.
+    task = "0,0,0,4,0,0,0,4,0,1/3,1/3,-1,1/3,1/3,1,3,3,0".split(",")
+    browser.get(page.as_uri() + "#" + ",".join(task))
+    check("the report of a task in the address", text("izvestaj"), console(task)[0])
+
+    # 2. Typed into the fields, with Enter in the last one; the address follows.
+    typed = "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 2 3 0".split()
+    for field, word in zip(FIELDS, typed):
+        browser.find_element(By.ID, field).clear()
+        browser.find_element(By.ID, field).send_keys(word)
+    browser.find_element(By.ID, "c2z").send_keys(Keys.ENTER)
+    check("the report of a typed task", text("izvestaj"), console(typed)[0])
+    check("the address after Izracunaj", browser.execute_script("return location.hash"),
+          "#" + ",".join(typed))
+
+    # 3. The picture: the first triangle blue, the second magenta, the hexagon red, the axes
+    #    black.
+    first = canvas()
+    pixels = set(Image.open(io.BytesIO(first)).convert("RGB").getdata())
+    for name, colour in (("red", (255, 0, 0)), ("blue", (0, 0, 255)), ("magenta", (204, 0, 204)),
+                         ("black", (0, 0, 0))):
+        near = any(sum(abs(p - c) for p, c in zip(pixel, colour)) < 40 for pixel in pixels)
+        check(f"{name} pixels on the canvas", near, True)
+
+    # 4. A left drag pans the picture; F brings back the first view.
+    picture = browser.find_element(By.ID, "platno")
+    ActionChains(browser).move_to_element(picture).click_and_hold().move_by_offset(120, 60) \
+        .release().perform()
+    check("the canvas changed by a drag", canvas() != first, True)
+    picture.send_keys("f")
+    check("the canvas after F is the first view", canvas() == first, True)
+
+    # 5. A decimal comma: the console's complaint beside the field, and no report.
+    typed[1] = "3,5"
+    browser.find_element(By.ID, "a1y").clear()
+    browser.find_element(By.ID, "a1y").send_keys(typed[1])
+    browser.find_element(By.ID, "izracunaj").click()
+    complaint = console(typed)[1].split(";")[0]  # the console goes on: "; zadatak nije resen."
+    check("the complaint for 3,5", text("prvi").count(complaint), 1)
+    check("the report after a refused field", text("izvestaj"), "")
+finally:
+    browser.quit()
+    profile.cleanup()
+
+print(f"{len(failures)} failed")
+for failure in failures:
+    print(failure)
+sys.exit(1 if failures else 0)
