@@ -150,6 +150,8 @@ tree=$scratch/tree
 binary=$tree/build/release
 log=$scratch/log
 mkdir -p "$tree" "$log"
+exec 9>"$scratch/lock"
+flock -n 9 || { echo "mutate: another run is using $scratch" >&2; exit 2; }
 
 # Copies every tracked (or new, not ignored) file whose content differs. A
 # copied file gets a new time, so that make compiles it again.

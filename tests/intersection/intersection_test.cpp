@@ -403,6 +403,10 @@ std::vector<PairCase> pairCases() {
             {pt(1, 0, 0), pt(3, -0.00002f, 0.0000002f), pt(2, -10, 0.1f), pt(0, 0, 0), pt(10, 0, 0),
              pt(0, 10, 0)},
             "Zadati trouglovi se seku u tacki:\nM (1.000000, 0.000000, 0.000000).\n", pt(1, 0, 0)),
+      point("an edge from twice the tolerance outside to the other triangle's edge: its end",
+            {pt(1, -0.00002f, 0.0000002f), pt(3, 0, 0), pt(2, -10, 0.1f), pt(0, 0, 0), pt(10, 0, 0),
+             pt(0, 10, 0)},
+            "Zadati trouglovi se seku u tacki:\nM (3.000000, 0.000000, 0.000000).\n", pt(3, 0, 0)),
       nothing("an edge twice the tolerance outside a cut shorter than the tolerance",
               {pt(-1, -0.00002f, 0.0000002f), pt(1, -0.00002f, 0.0000002f), pt(0, -10, 0.1f),
                pt(0, 1, 0), pt(-0.0000075f, -1, 0), pt(0.0000075f, -1, 0)}),
@@ -461,6 +465,12 @@ std::vector<PairCase> pairCases() {
               "Presek zadatih trouglova je duz:\nMN(0.000000 -0.000000, 4.000014 - -4.000000, "
               "0.000000 - 0.000000).\n",
               pt(0, -4, 0), pt(0, 4 + kIn, 0)),
+      segment("a common stretch ending within the tolerance of the second's typed corner",
+              {pt(0, 0, 1), pt(-512, 0, -1), pt(800 - 0x1p-10f, 0, -1), pt(400, 0, 0),
+               pt(-624, -1, 0), pt(-624, 1, 0)},
+              "Presek zadatih trouglova je duz:\nMN(-256.000000 -400.000000, 0.000000 - 0.000000, "
+              "0.000000 - 0.000000).\n",
+              pt(400, 0, 0), pt(-256, 0, 0)),
       // Degenerate triangles: corners closer than the tolerance are one
       // point, a corner closer than it to the line of the others makes a
       // segment.
@@ -486,6 +496,10 @@ std::vector<PairCase> pairCases() {
             {pt(0.000005f, 0, -1), pt(0.000005f, 0, 1), pt(0.000005f, 0, 2), pt(0, 0, 0),
              pt(3, 0, 0), pt(0, 3, 0)},
             "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n", pt(0, 0, 0)),
+      point("corners on one line through the plane just within the tolerance of another corner",
+            {pt(0, 2.999995f, -1), pt(0, 2.999995f, 1), pt(0, 2.999995f, 2), pt(0, 0, 0),
+             pt(3, 0, 0), pt(0, 3, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (0.000000, 3.000000, 0.000000).\n", pt(0, 3, 0)),
       {"corners on one line through the plane the tolerance from a corner",
        {pt(kT, 0, -1), pt(kT, 0, 1), pt(kT, 0, 2), pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0)},
        "Presek zadatih trouglova je Tacka:\nM (0.000015, 0.000000, 0.000000).\n",
@@ -567,6 +581,25 @@ INSTANTIATE_TEST_SUITE_P(Pairs, IntersectionTable, ::testing::ValuesIn(pairCases
                            }
                            return name;
                          });
+
+// Every printed point is checked against the same point computed from the
+// numbers as typed: where the float rule lands just over 0.0001 from it (here
+// by 0.000092, 0.0001 and 0.00002, with the decimals' own rounding on top),
+// the point in double is printed.
+TEST(TypedCorners, APointJustOverTheAccuracyOffIsTheOneInDouble) {
+  const TypedCorners typed = {Wide{39.9, -49.2, 18.8},  Wide{-43.9, 42.1, 1.0},
+                              Wide{-38.1, 34.3, 47.1},  Wide{-43.9, 42.1, 1.0},
+                              Wide{34.1, -41.4, -27.3}, Wide{-38.1, 34.3, 47.1}};
+  Point p[6];
+  for (int k = 0; k < 6; ++k) {
+    const Wide& w = typed[static_cast<std::size_t>(k)];
+    p[k] = pt(static_cast<float>(w.x), static_cast<float>(w.y), static_cast<float>(w.z));
+  }
+  EXPECT_EQ(reportText(findIntersection(p[0], p[1], p[2], p[3], p[4], p[5], typed)),
+            "Presek zadatih trouglova je trougao odredjen Tackama:\nM (-43.900002, 42.099998, "
+            "1.000000), N (-38.099998, 34.299999, 47.099998), P (-2.000000, -3.550000, "
+            "9.900000).\n");
+}
 
 // The line where the planes meet (the window shows it on P) lies in both
 // planes and is as long as asked; there is none for parallel planes, one
