@@ -110,6 +110,8 @@ TEST(PointInTriangle, CloserThanTheTolerance) {
       {"just below", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0), pt(100, 100, -0.0009f), 1},
       {"just outside an edge", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0),
        pt(100, -0.0009f, 0), 1},
+      {"just outside another edge", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0),
+       pt(-0.0009f, 100, 0), 1},
       {"outside an edge by the tolerance", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0),
        pt(100, -kT10, 0), 0},
       {"negative, just above", pt(0, 0, 0), pt(-kLarge, 0, 0), pt(0, -kLarge, 0),
