@@ -80,7 +80,7 @@ int pointInTriangle(const ReadyTriangle& t, const Wide& p, double tolerance) {
   const double limit = tolerance * tolerance;
   // A triangle lower than the tolerance over its longest edge is taken as its
   // edges: its plane and the sides of its edges are only rounding.
-  if (t.normalSquared > limit * t.longestSquared) {
+  if (t.normalSquared >= limit * t.longestSquared) {
     // 1. Too far from the plane (distance n.(p - a) / |n|)?
     const double height = dot(t.normal, p - t.corners[0]);
     if (!(height * height < limit * t.normalSquared)) return 0;

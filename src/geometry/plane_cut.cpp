@@ -12,12 +12,13 @@ PlaneSides planeSides(const Wide (&triangle)[3], const Wide (&plane)[3], double 
   const Wide n = wideCross(de, df);
   PlaneSides sides;
   for (int k = 0; k < 3; ++k) sides.values[k] = dot(n, triangle[k] - d);
-  // 2. Corner k lies in the plane when its distance n.(k - d) / |n| is at
-  //    most the tolerance; else on the side into which n points, or the
-  //    other. NaN counts as in the plane.
+  // 2. Corner k lies in the plane when its distance n.(k - d) / |n| is below
+  //    the tolerance, or its value is 0 (d, e, f on one line give only 0);
+  //    else on the side into which n points, or the other. NaN counts as in
+  //    the plane.
   const double squared = tolerance * tolerance, limit = squared * dot(n, n);
   auto side = [limit](double value) {
-    if (!(value * value > limit)) return 0;
+    if (value == 0.0 || !(value * value >= limit)) return 0;
     return value > 0.0 ? 1 : -1;
   };
   sides.a = side(sides.values[0]);

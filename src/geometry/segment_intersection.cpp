@@ -62,15 +62,29 @@ void writeAlong(Point p, float t, Vector v, const Wide& exactP, double exactT, c
   write(kernel::keepOrReplace(kernel::along(p, t, v), exact), exact, out);
 }
 
+// True when p lies within the tolerance of the line through the segment s:
+// |(p - start) x along| < tolerance |along|.
+bool nearLine(const Wide& p, const ReadySegment& s, double tolerance) {
+  const Wide across = wideCross(s.along, p - s.start);
+  return dot(across, across) < tolerance * tolerance * s.squared;
+}
+
 // Parallel segments: if they lie on one line, clip one to other along
 // p3 + t v (p3, p4 the ends of other).
 int parallelIntersection(const ReadySegment& one, const ReadySegment& other, double tolerance,
                          FoundPoint& first, FoundPoint& second) {
-  // 1. On one line when p1 lies within the tolerance of the line p3-p4:
-  //    |(p1 - p3) x (p4 - p3)| < tolerance |p4 - p3|.
+  // 1. On one line when both ends of the shorter segment lie within the
+  //    tolerance of the longer one's line. Parallel as they are, the longer
+  //    can still move away from the other's line by more than the tolerance
+  //    over its length: its start alone can lie beyond the tolerance where
+  //    the segments meet, or within it where they lie apart.
+  const bool oneShorter = one.squared < other.squared;
+  const ReadySegment& shorter = oneShorter ? one : other;
+  const ReadySegment& longer = oneShorter ? other : one;
+  if (!nearLine(shorter.start, longer, tolerance) || !nearLine(shorter.end, longer, tolerance)) {
+    return 0;
+  }
   const Wide toP1 = one.start - other.start;
-  const Wide across = wideCross(other.along, toP1);
-  if (!(dot(across, across) < tolerance * tolerance * other.squared)) return 0;
   // 2. Parameters of p1 and p2 along p3 + t v: decided in double, printed by
   //    the float rule from one coordinate of v (x, else y, else z).
   const Wide toP2{toP1.x + one.along.x, toP1.y + one.along.y, toP1.z + one.along.z};
@@ -227,11 +241,12 @@ int segmentIntersection(const ReadySegment& one, const ReadySegment& other, doub
   }
   // 1. Parallel when the shorter segment turns away from the other's
   //    direction by less than the tolerance over its length:
-  //    |U x V| < tolerance * max(|U|, |V|), and never below kTolerance.
+  //    |U x V| < tolerance * max(|U|, |V|). (A fixed bound on |U x V| would
+  //    take short segments that cross as parallel.)
   const Wide N = wideCross(one.along, other.along);
   const double NN = dot(N, N);
   const double longer = std::max(one.squared, other.squared);
-  if (NN < std::max(kTolerance * kTolerance, limit * longer)) {
+  if (NN < limit * longer) {
     return parallelIntersection(one, other, tolerance, first, second);
   }
   // 2. Otherwise they cross, or miss each other.

@@ -117,6 +117,15 @@ struct Corners {
   Wide two[3];
 };
 
+// True when p lies within the tolerance of the triangle with corners k, as
+// every common point must. The tests along the line where the planes meet
+// (the detour, lenient across it, and the gaps between cuts) do not see that
+// where the planes meet at a shallow angle: a corner within the tolerance of
+// the other plane can then lie far beside that line.
+bool nearTriangle(const Wide (&k)[3], const Wide& p, double tolerance) {
+  return pointInTriangle(readyTriangle(k), p, tolerance) != 0;
+}
+
 // What the cut segments U1-U2 and V1-V2 of two triangles in different planes
 // have in common. Both lie on the line where the planes meet; they are
 // compared as intervals along V1 + t (V2 - V1), in double from the corners
@@ -147,7 +156,7 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
   };
   // 1. The second cut is a single point.
   if (!(length >= tolerance)) {
-    if (detour(Vx[0], Ux[0], Ux[1]) < tolerance) {
+    if (detour(Vx[0], Ux[0], Ux[1]) < tolerance && nearTriangle(c.one, Vx[0], tolerance)) {
       const Point V1 = cutPoint(1, plan2.first);
       const Point point{V1.x, V1.y, V1.z, kDefaultColor};
       setPoint(common, PointStyle::Crossing, kernel::keepOrReplace(point, Vx[0]));
@@ -160,15 +169,26 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
     return ((p.x - Vx[0].x) * D.x + (p.y - Vx[0].y) * D.y + (p.z - Vx[0].z) * D.z) / squared;
   };
   const double t[2] = {position(Ux[0]), position(Ux[1])};
-  const int first = t[1] < t[0] ? 1 : 0;
-  double lo = t[first], hi = t[1 - first];
+  int first = t[1] < t[0] ? 1 : 0, last = 1 - first;
+  double lo = t[first], hi = t[last];
   if (std::isnan(lo) || std::isnan(hi)) return common;
   // 3. Disjoint unless the gap is shorter than the tolerance.
   if ((lo - 1.0) * length >= tolerance || -hi * length >= tolerance) return common;
   // 4. Clip to the second cut.
   lo = std::min(std::max(lo, 0.0), 1.0);
   hi = std::min(std::max(hi, 0.0), 1.0);
-  // 5. By the float rule: U1 and U2 along V1 -> V2, measured by its largest
+  // 5. The ends must lie within the tolerance of the first triangle too (see
+  //    nearTriangle); an end that does not gives way to the other end.
+  const ReadyTriangle triangle1 = readyTriangle(c.one);
+  auto nearFirst = [&](double at) {
+    const Wide p{Vx[0].x + at * D.x, Vx[0].y + at * D.y, Vx[0].z + at * D.z};
+    return pointInTriangle(triangle1, p, tolerance) != 0;
+  };
+  const bool loNear = nearFirst(lo), hiNear = nearFirst(hi);
+  if (!loNear && !hiNear) return common;
+  if (!loNear) lo = hi, first = last;
+  if (!hiNear) hi = lo, last = first;
+  // 6. By the float rule: U1 and U2 along V1 -> V2, measured by its largest
   //    coordinate (x before y before z on a tie), clipped to the second cut.
   const Point V[2] = {cutPoint(1, plan2.first), cutPoint(1, plan2.second)};
   const Vector d = kernel::difference(V[1], V[0]);
@@ -195,7 +215,7 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
     const float at = clipToUnit(named(wide(w) / wide(component(d, axis))));
     return kernel::keepOrReplace(kernel::along(V[0], at, d), accurate);
   };
-  // 6. A single point, or the common stretch in the direction V1 -> V2.
+  // 7. A single point, or the common stretch in the direction V1 -> V2.
   if ((hi - lo) * length < tolerance) {
     setPoint(common, PointStyle::Crossing, end(first, lo));
     return common;
@@ -203,7 +223,7 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
   common.count = 2;
   common.segmentStyle = SegmentStyle::Transversal;
   common.corners[0] = end(first, lo);
-  common.corners[1] = end(1 - first, hi);
+  common.corners[1] = end(last, hi);
   return common;
 }
 
@@ -257,7 +277,7 @@ bool onOneLine(const Shape& one, const Wide (&kx)[3], const Shape& two, const Wi
   const Wide from = kx[one.which[0]], along = kx[one.which[1]] - from;
   for (const int end : two.which) {
     const Wide n = kernel::wideCross(along, tx[end] - from);
-    if (!(kernel::dot(n, n) <= tolerance * tolerance * kernel::dot(along, along))) return false;
+    if (!(kernel::dot(n, n) < tolerance * tolerance * kernel::dot(along, along))) return false;
   }
   return true;
 }
@@ -336,11 +356,15 @@ Intersection properAnswer(const Corners& c, const PlaneSides& sides1, const Plan
   const Wide Vx[2] = {cutPointInDouble(c.two, sides2, plan2.first),
                       cutPointInDouble(c.two, sides2, plan2.second)};
   if (plan1.result == 2) {
-    if (detour(Ux[0], Vx[0], Vx[1]) < tolerance) return pointAnswer(PointStyle::OnCut, U1);
+    if (detour(Ux[0], Vx[0], Vx[1]) < tolerance && nearTriangle(c.two, Ux[0], tolerance)) {
+      return pointAnswer(PointStyle::OnCut, U1);
+    }
     return Intersection{};
   }
   if (plan2.result == 2) {
-    if (detour(Vx[0], Ux[0], Ux[1]) < tolerance) return pointAnswer(PointStyle::OnCut, V1);
+    if (detour(Vx[0], Ux[0], Ux[1]) < tolerance && nearTriangle(c.one, Vx[0], tolerance)) {
+      return pointAnswer(PointStyle::OnCut, V1);
+    }
     return Intersection{};
   }
   return meetCuts(c, plan1, plan2, Ux, Vx, tolerance);

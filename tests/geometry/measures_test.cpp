@@ -50,18 +50,112 @@ TEST(PointInTriangle, CollinearCornersAreTheSegmentBetweenTheFarthest) {
   EXPECT_EQ(pointInTriangle(a, b, c, pt(1, 0.001f, 0)), 0);
 }
 
-// Within 0.00001 of the triangle, or 0.00001 of a tenth of its largest
-// coordinate beyond 10; the float areas of a large triangle are coarser than
-// any fixed area.
-TEST(PointInTriangle, ToleranceGrowsWithTheSizeOfTheNumbers) {
-  const Point a = pt(0, 0, 0), b = pt(0.001f, 0, 0), c = pt(0, 0.001f, 0);
-  EXPECT_EQ(pointInTriangle(a, b, c, pt(0.0005f, 0.000509f, 0)), 1);
-  EXPECT_EQ(pointInTriangle(a, b, c, pt(0.002f, 0.002f, 0)), 0);
-  const Point big[] = {pt(0, 0, 0), pt(1000, 0, 0), pt(0, 1000, 0)};
-  EXPECT_EQ(pointInTriangle(big[0], big[1], big[2], pt(333.3f, 333.3f, 0)), 1);
-  EXPECT_EQ(pointInTriangle(big[0], big[1], big[2], pt(500, 500.0005f, 0)), 1);
-  EXPECT_EQ(pointInTriangle(big[0], big[1], big[2], pt(500, 500.01f, 0)), 0);
-  EXPECT_EQ(pointInTriangle(big[0], big[1], big[2], pt(300, 300, 0.01f)), 0);
+// A figure whose largest coordinate is 15625 / 1024 has the tolerance 2^-16,
+// one reaching 15625 / 16 has 2^-10, and one reaching 78125 / 64 has
+// 5 * 2^-12 (a millionth of the size, beyond 10): exact, so that a distance
+// of exactly the tolerance can be written.
+constexpr float kSmall = 15625.0f / 1024;  // 15.2587890625
+constexpr float kLarge = 15625.0f / 16;    // 976.5625
+constexpr float kT16 = 0x1p-16f, kT10 = 0x1p-10f;
+
+TEST(Tolerance, ATenthOfTheLargestCoordinateInSizeBeyondTen) {
+  const struct {
+    Point p, q;
+    double tolerance;
+  } rows[] = {
+      {pt(1, -2, 3), pt(0, 0, 0), 0.00001},
+      {pt(0, 10, 0), pt(-10, 0, 0), 0.00001},
+      {pt(kSmall, 0, 0), pt(1, 1, 1), 0x1p-16},
+      {pt(1, 1, 1), pt(0, 0, -kLarge), 0x1p-10},  // negative numbers count by their size
+      {pt(-78125.0f / 64, 0, 0), pt(0, 0, 0), 5 * 0x1p-12},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(toleranceFor({row.p, row.q}), row.tolerance) << row.p.x << " " << row.q.z;
+  }
+}
+
+// The same corner when closer than the tolerance in each of x, y and z.
+TEST(NearlySame, BelowTheToleranceInEachCoordinate) {
+  const Point a = pt(-500, 500, 1);
+  const struct {
+    Point b;
+    bool same;
+  } rows[] = {
+      {pt(-500.0009f, 500.0009f, 1.0009f), true},
+      {pt(-500 - kT10, 500, 1), false},
+      {pt(-500, 500 + kT10, 1), false},
+      {pt(-500, 500, 1 - kT10), false},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(nearlySame(a, row.b, 0x1p-10), row.same)
+        << row.b.x << " " << row.b.y << " " << row.b.z;
+    EXPECT_EQ(nearlySame(row.b, a, 0x1p-10), row.same);
+  }
+}
+
+// Inside when closer to the triangle than the tolerance, on both sides of it:
+// above and below the plane, outside an edge, beyond a corner, at small and
+// large and negative coordinates.
+TEST(PointInTriangle, CloserThanTheTolerance) {
+  const float big = 78125.0f / 64, t = 0x1p-12f;  // tolerance 5 t
+  const struct {
+    const char* what;
+    Point a, b, c, p;
+    int inside;
+  } rows[] = {
+      {"just above", pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(0.25f, 0.25f, 0.000009f), 1},
+      {"above by more", pt(0, 0, 0), pt(1, 0, 0), pt(0, 1, 0), pt(0.25f, 0.25f, 0.000011f), 0},
+      {"above by the tolerance", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0),
+       pt(100, 100, kT10), 0},
+      {"just below", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0), pt(100, 100, -0.0009f), 1},
+      {"just outside an edge", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0),
+       pt(100, -0.0009f, 0), 1},
+      {"just outside another edge", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0),
+       pt(-0.0009f, 100, 0), 1},
+      {"outside an edge by the tolerance", pt(0, 0, 0), pt(kLarge, 0, 0), pt(0, kLarge, 0),
+       pt(100, -kT10, 0), 0},
+      {"negative, just above", pt(0, 0, 0), pt(-kLarge, 0, 0), pt(0, -kLarge, 0),
+       pt(-100, -100, 0.0009f), 1},
+      {"beyond a corner, within", pt(0, 0, 0), pt(big, 0, 0), pt(0, big, 0), pt(-3 * t, -3 * t, 0),
+       1},
+      {"beyond a corner by the tolerance (3-4-5)", pt(0, 0, 0), pt(big, 0, 0), pt(0, big, 0),
+       pt(-3 * t, -4 * t, 0), 0},
+      // Exactly the tolerance high over its longest edge: not lower than it,
+      // so a triangle, and a point above its inside is inside.
+      {"over a triangle the tolerance high", pt(0, 0, 0), pt(kLarge, 0, 0), pt(kLarge / 2, kT10, 0),
+       pt(kLarge / 2, kT10 / 2, 0.0009f), 1},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(pointInTriangle(row.a, row.b, row.c, row.p), row.inside) << row.what;
+  }
+}
+
+// What three corners are, within the tolerance 2^-16: a point when all lie
+// closer together than it, a segment (between the two farthest apart) when
+// the third lies closer than it to their line, else a triangle.
+TEST(ShapeOf, PointSegmentOrTriangle) {
+  const float t = kT16;
+  const struct {
+    Point a, b, c;
+    int corners;
+    int from, to;  // the ends of a segment
+  } rows[] = {
+      {pt(0, 0, 0), pt(0.5f * t, 0, 0), pt(0, 0.5f * t, 0), 1, 0, 0},
+      {pt(0, 0, 0), pt(t, 0, 0), pt(0, 0, 0), 2, 0, 1},  // the tolerance apart: not one point
+      {pt(0, 0, 0), pt(4, 0, 0), pt(2, 0.9375f * t, 0), 2, 0, 1},
+      {pt(0, 0, 0), pt(4, 0, 0), pt(2, t, 0), 3, 0, 0},  // the tolerance off the line
+      {pt(0, 0, 0), pt(1, 0, 0), pt(2, 0, 0), 2, 0, 2},
+      {pt(1, 0, 0), pt(0, 0, 0), pt(2, 0, 0), 2, 1, 2},
+      {pt(-kLarge, 5, -kLarge), pt(-kLarge, 5, -kLarge), pt(-kLarge, 5, -kLarge + 0.9375f * t), 1,
+       0, 0},
+  };
+  for (const auto& row : rows) {
+    const Shape shape = shapeOf(row.a, row.b, row.c, 0x1p-16);
+    ASSERT_EQ(shape.corners, row.corners) << row.a.x << " " << row.b.x << " " << row.c.y;
+    if (shape.corners != 2) continue;
+    EXPECT_EQ(shape.which[0], row.from);
+    EXPECT_EQ(shape.which[1], row.to);
+  }
 }
 
 struct PlaneCase {
@@ -141,6 +235,14 @@ TEST(PointOnSegment, EndsInsideAndBeyond) {
   EXPECT_EQ(pointOnSegment(pt(6, 3, 0), a, b), 0);
   EXPECT_EQ(pointOnSegment(pt(-2, -1, 0), a, b), 0);
   EXPECT_EQ(pointOnSegment(pt(2, 1.01f, 0), a, b), 0);
+}
+
+// Beyond an end the detour is twice the distance: half the tolerance away,
+// the detour is the tolerance, and the point is off.
+TEST(PointOnSegment, BeyondAnEndByHalfTheTolerance) {
+  const Point a = pt(0, 0, 0), b = pt(kSmall, 0, 0);
+  EXPECT_EQ(pointOnSegment(pt(-0.4375f * kT16, 0, 0), a, b), 1);
+  EXPECT_EQ(pointOnSegment(pt(-0.5f * kT16, 0, 0), a, b), 0);
 }
 
 TEST(PointOnSegment, SegmentOfZeroLengthAcceptsOnlyVeryClosePoints) {

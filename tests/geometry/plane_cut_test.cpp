@@ -67,18 +67,20 @@ TEST(TrianglePlaneCut, EveryCombinationOfSides) {
 }
 
 // A corner lies in the plane when its distance from it is below 0.00001, or
-// below 0.00001 of a tenth of the largest coordinate beyond 10.
-TEST(TrianglePlaneCut, CornersCloserThanTheToleranceLieInThePlane) {
+// 0.00001 of a tenth of the largest coordinate in size beyond 10: the plane
+// z = 0 through corners 15625 / 16 out has the tolerance 2^-10 exactly.
+TEST(TrianglePlaneCut, CornersWithinTheToleranceLieInThePlane) {
+  const float large = 15625.0f / 16, t = 0x1p-10f;
   struct Row {
     float size;  // the plane z = 0 through corners this far out
     float z[3];  // heights of a, b, c
     int result;
   } rows[] = {
       {1, {0.000009f, -0.000009f, 0}, 1},
-      {1, {0.5f, -0.5f, 0}, 3},  // half a unit off: not in the plane
-      {1, {1, 1, 0.5f}, 0},
-      {1000, {0.0009f, -0.0009f, 0}, 1},
-      {1000, {0.002f, 0.002f, 0}, 2},
+      {1, {0.000011f, -0.000011f, 0}, 3},  // c in the plane, the edge a-b across it
+      {large, {t, t, 0}, 2},               // exactly the tolerance: not in the plane, c touches it
+      {-large, {0.0009f, -0.0009f, 0.0009f}, 1},
+      {-large, {0.0011f, 0.0011f, 0.0011f}, 0},
   };
   for (const Row& row : rows) {
     Point first, second;
@@ -87,6 +89,25 @@ TEST(TrianglePlaneCut, CornersCloserThanTheToleranceLieInThePlane) {
                                pt(0, 0, 0), pt(s, 0, 0), pt(0, s, 0), first, second),
               row.result)
         << "size " << s << ", z " << row.z[0];
+  }
+}
+
+// Corners d, e, f that shapeOf finds on one line are flagged as maybe flat,
+// also where d lies between e and f and the segment is |e - d| + |f - d| long.
+TEST(PlaneSides, CornersWithinTheToleranceOfOneLineMayBeFlat) {
+  const float t = 0x1p-16f, large = 15625.0f / 16;
+  const struct {
+    Point d, e, f;
+    double tolerance;
+  } rows[] = {
+      {pt(0, 0, 0), pt(8, 0, 0), pt(-8, 1.9375f * t, 0), 0x1p-16},
+      {pt(0, 0, 0), pt(4, 0, 0), pt(8, 0, 0.9375f * t), 0x1p-16},
+      {pt(-large, 0, 0), pt(0, -large, 0), pt(-2 * large, large, 0.0019f), 0x1p-10},
+  };
+  const Point a = pt(1, 2, 3);
+  for (const auto& row : rows) {
+    EXPECT_EQ(shapeOf(row.d, row.e, row.f, row.tolerance).corners, 2) << row.f.x;
+    EXPECT_TRUE(planeSides(a, a, a, row.d, row.e, row.f, row.tolerance).mayBeFlat) << row.f.x;
   }
 }
 

@@ -15,6 +15,10 @@ struct SegmentCase {
   Point second;  // when result == 2
 };
 
+// With one coordinate 15625 / 1024 in size the tolerance is 2^-16 exactly:
+// distances of exactly the tolerance can be written.
+constexpr float kS = 15625.0f / 1024, kT = 0x1p-16f, kIn = 0.9375f * kT;
+
 TEST(SegmentIntersection, Examples) {
   const Point none;
   const SegmentCase cases[] = {
@@ -57,6 +61,71 @@ TEST(SegmentIntersection, Examples) {
       {"segment past point", pt(0, 0, 0), pt(0, 0, 2), pt(0, 0, 3), pt(0, 0, 3), 0, none, none},
       {"equal points", pt(3, 2, 1), pt(3, 2, 1), pt(3, 2, 1), pt(3, 2, 1), 1, pt(3, 2, 1), none},
       {"different points", pt(3, 2, 1), pt(3, 2, 1), pt(3, 2, 2), pt(3, 2, 2), 0, none, none},
+      // On both sides of the tolerance (2^-16 here).
+      {"segment the tolerance long: a segment, meeting at its end", pt(1, kT, 0), pt(1, 0, 0),
+       pt(0, 0, 0), pt(kS, 0, 0), 1, pt(1, 0, 0), none},
+      {"segment shorter: a point, its start", pt(1, kIn, 0), pt(1, 0, 0), pt(0, 0, 0), pt(kS, 0, 0),
+       1, pt(1, kIn, 0), none},
+      {"a point at the end of a segment the tolerance long", pt(kS, 0, 0), pt(kS, kT, 0),
+       pt(kS, kT, 0), pt(kS, kT, 0), 1, pt(kS, kT, 0), none},
+      {"point the tolerance off", pt(5, kT, 0), pt(5, kT, 0), pt(0, 0, 0), pt(kS, 0, 0), 0, none,
+       none},
+      {"point just within", pt(0, 0, 0), pt(kS, 0, 0), pt(5, -kIn, 0), pt(5, -kIn, 0), 1,
+       pt(5, -kIn, 0), none},
+      {"points the tolerance apart", pt(kS, 0, 0), pt(kS, 0, 0), pt(kS, 0, kT), pt(kS, 0, kT), 0,
+       none, none},
+      {"points just within", pt(kS, 0, 0), pt(kS, 0, 0), pt(kS, 0, kIn), pt(kS, 0, kIn), 1,
+       pt(kS, 0, 0), none},
+      {"lines cross the tolerance beyond the end", pt(-8, kS, 0), pt(8, kS, 0),
+       pt(8 + kT, kS - 2, 0), pt(8 + kT, kS, 0), 0, none, none},
+      {"lines cross just within beyond the end: that end", pt(-8, kS, 0), pt(8, kS, 0),
+       pt(8 + kIn, kS - 2, 0), pt(8 + kIn, kS, 0), 1, pt(8, kS, 0), none},
+      {"lines the tolerance apart", pt(-8, 0, 0), pt(8, 0, 0), pt(0, -1, kT), pt(0, kS, kT), 0,
+       none, none},
+      {"lines just within", pt(-8, 0, 0), pt(8, 0, 0), pt(0, -1, kIn), pt(0, kS, kIn), 1,
+       pt(0, 0, 0), none},
+      {"crossing the tolerance from an end: not that end", pt(-2, 0, 0), pt(2, 0, 0),
+       pt(-2 + kT, -1, 0), pt(-2 + kT, kS, 0), 1, pt(-2 + kT, 0, 0), none},
+      {"crossing just within it: that end", pt(-2, 0, 0), pt(2, 0, 0), pt(-2 + kIn, -1, 0),
+       pt(-2 + kIn, kS, 0), 1, pt(-2, 0, 0), none},
+      {"crossing the tolerance from the end, the other shorter", pt(kS - 4, 0, 0), pt(kS, 0, 0),
+       pt(kS - kT, -0.5f, 0), pt(kS - kT, 0.5f, 0), 1, pt(kS - kT, 0, 0), none},
+      {"crossing just within the tolerance of the other's start, the other shorter", pt(-kS, 0, 0),
+       pt(kS, 0, 0), pt(0, -kIn, 0), pt(0, 8 - kIn, 0), 1, pt(0, -kIn, 0), none},
+      {"crossing the tolerance from the other's end", pt(-kS, 0, 0), pt(kS, 0, 0), pt(0, kT - 8, 0),
+       pt(0, kT, 0), 1, pt(0, 0, 0), none},
+      {"crossing just within it", pt(-kS, 0, 0), pt(kS, 0, 0), pt(0, kIn - 8, 0), pt(0, kIn, 0), 1,
+       pt(0, kIn, 0), none},
+      // Parallel when the shorter turns away by less than the tolerance over
+      // its length; on one line when both its ends lie within the tolerance
+      // of the longer one's line.
+      {"turning away by the tolerance: they cross", pt(-kS, 0, 0), pt(kS, 0, 0), pt(-4, 0, 0),
+       pt(4, kT, 0), 1, pt(-4, 0, 0), none},
+      {"turning away by less: one line", pt(-kS, 0, 0), pt(kS, 0, 0), pt(-4, 0, 0), pt(4, kIn, 0),
+       2, pt(-4, 0, 0), pt(4, kIn, 0)},
+      {"parallel, the tolerance apart", pt(-8, 0, 0), pt(8, 0, 0), pt(-kS, kT, 0), pt(kS, kT, 0), 0,
+       none, none},
+      {"parallel, just within", pt(-8, 0, 0), pt(8, 0, 0), pt(-kS, kIn, 0), pt(kS, kIn, 0), 2,
+       pt(-8, 0, 0), pt(8, 0, 0)},
+      {"parallel, apart where they overlap, on one line far from it", pt(-kS, 0, 0), pt(kS, 0, 0),
+       pt(4, 3.61102294921875f * kT, 0), pt(8, 4.36102294921875f * kT, 0), 0, none, none},
+      {"parallel, one end of the shorter beyond the tolerance", pt(-kS, 0, 0), pt(kS, 0, 0),
+       pt(4, 0.5f * kT, 0), pt(8, 1.25f * kT, 0), 0, none, none},
+      {"in line, the tolerance before the other", pt(-kS, 0, 0), pt(0, 0, 0), pt(kT, 0, 0),
+       pt(8 + kT, 0, 0), 0, none, none},
+      {"in line, just within before it: its start", pt(-kS, 0, 0), pt(0, 0, 0), pt(kIn, 0, 0),
+       pt(8 + kIn, 0, 0), 1, pt(kIn, 0, 0), none},
+      {"in line, the tolerance after the other", pt(0, 0, 0), pt(kS, 0, 0), pt(-8 - kT, 0, 0),
+       pt(-kT, 0, 0), 0, none, none},
+      {"in line, just within after it: its end", pt(0, 0, 0), pt(kS, 0, 0), pt(-8 - kIn, 0, 0),
+       pt(-kIn, 0, 0), 1, pt(-kIn, 0, 0), none},
+      {"in line, overlapping by the tolerance: a stretch", pt(-kS, 0, 0), pt(0, 0, 0),
+       pt(-kT, 0, 0), pt(8 - kT, 0, 0), 2, pt(-kT, 0, 0), pt(0, 0, 0)},
+      {"in line, overlapping by less: one point", pt(-kS, 0, 0), pt(0, 0, 0), pt(-kIn, 0, 0),
+       pt(8 - kIn, 0, 0), 1, pt(-kIn, 0, 0), none},
+      // Short segments crossing at a few degrees cross, as at any scale.
+      {"short segments crossing", pt(0, 0, 0), pt(0.01f, 0, 0), pt(0, -0.00025f, 0),
+       pt(0.01f, 0.00025f, 0), 1, pt(0.005f, 0, 0), none},
   };
   for (const SegmentCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -115,13 +184,6 @@ TEST(SegmentIntersection, RoundedCoordinatesStillMeet) {
             2);
   EXPECT_AT(first, 0.4f, 0.8f, 1.2f);  // an end within the tolerance is that end
   EXPECT_AT(second, 0.7f, 1.4f, 2.1f);
-  // Parallel at half and at twice the tolerance.
-  EXPECT_EQ(segmentIntersection(pt(0, 0, 0), pt(2, 0, 0), pt(1, 0.000005f, 0), pt(3, 0.000005f, 0),
-                                first, second),
-            2);
-  EXPECT_EQ(segmentIntersection(pt(0, 0, 0), pt(2, 0, 0), pt(1, 0.00002f, 0), pt(3, 0.00002f, 0),
-                                first, second),
-            0);
 }
 
 }  // namespace

@@ -51,6 +51,27 @@ void PrintTo(const PairCase& c, std::ostream* out) {
 
 const char* const kNone = "Zadati trouglovi se ne seku.\n";
 
+// Rows whose answer is nothing, a point or a segment: the slots hold its
+// corners and a segment is added as one edge.
+PairCase nothing(const char* name, TrianglePair pair) {
+  return {name, pair, kNone, {}, {}};
+}
+
+PairCase point(const char* name, TrianglePair pair, const char* message, Point at) {
+  return {name, pair, message, {at}, {}};
+}
+
+PairCase segment(const char* name, TrianglePair pair, const char* message, Point from, Point to) {
+  return {name, pair, message, {from, to}, {{from, to}}};
+}
+
+// With one coordinate 15625 / 1024 in size the tolerance is 2^-16, with one
+// 15625 / 16 in size 2^-10: distances of exactly the tolerance can be written,
+// and the rows at the edges of the decisions come in pairs, one exactly at
+// the tolerance (or half of it, where the detour decides) and one just within.
+constexpr float kS = 15625.0f / 1024, kT = 0x1p-16f, kIn = 0.9375f * kT;
+constexpr float kL = 15625.0f / 16, kT10 = 0x1p-10f;
+
 std::vector<PairCase> pairCases() {
   // Corners of the fixed cases.
   const Point m01 = pt(4, 3, 0), n01 = pt(4, 5, 0);
@@ -310,6 +331,206 @@ std::vector<PairCase> pairCases() {
        "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n",
        {pt(0, 0, 0)},
        {}},
+      // At the edges of the tolerance. One plane, near -1000: a corner just
+      // within it of the other triangle's edge, and the tolerance away.
+      point("a corner just within the tolerance of an edge, near -1000",
+            {pt(-856, -720.5625f, 0), pt(-600, -720.5625f, 0), pt(-856, -464.5625f, 0),
+             pt(-599.9991f, -kL, 0), pt(-599.9991f, -464.5625f, 0), pt(-343.9991f, -720.5625f, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (-600.000000, -720.562500, 0.000000).\n",
+            pt(-600, -720.5625f, 0)),
+      nothing("a corner the tolerance from an edge, near -1000",
+              {pt(-856, -720.5625f, 0), pt(-600, -720.5625f, 0), pt(-856, -464.5625f, 0),
+               pt(-600 + kT10, -kL, 0), pt(-600 + kT10, -464.5625f, 0),
+               pt(-344 + kT10, -720.5625f, 0)}),
+      // Each triangle touches the other's plane in a corner: the same
+      // corner when closer than the tolerance in each of x, y and z.
+      point("touching corners just within the tolerance apart",
+            {pt(kS, 0, 0), pt(0, kS, 0), pt(0, 0, 0), pt(kIn, 0, 0), pt(-1, 0, 2), pt(0, -1, 2)},
+            "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)", pt(0, 0, 0)),
+      nothing("touching corners the tolerance apart",
+              {pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0), pt(kT, 0, 0), pt(-1, 0, 2), pt(0, -1, 2)}),
+      nothing("touching corners the tolerance apart in z",
+              {pt(0, 0, 0), pt(0, kS, 1), pt(0, kS, -1), pt(0, 0, kT), pt(1, 0, 1), pt(1, 0, -1)}),
+      point("touching corners just within the tolerance apart, near -1000",
+            {pt(0, 0, 0), pt(-kL, 0, 0), pt(0, -kL, 0), pt(-0.0009f, 0, 0), pt(1, 0, -2),
+             pt(0, 1, -2)},
+            "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)", pt(0, 0, 0)),
+      // A corner in the other's plane on the other's cut: beyond its end the
+      // detour is twice the distance.
+      point("a corner less than half the tolerance beyond the other's cut",
+            {pt(0, 4 + 0.4375f * kT, 0), pt(kS, 4 + 0.4375f * kT, 0), pt(kS, 5, 0), pt(0, -8, -1),
+             pt(0, -8, 1), pt(0, 4, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (0.000000, 4.000007, 0.000000).\n",
+            pt(0, 4 + 0.4375f * kT, 0)),
+      point("the other triangle's corner less than half the tolerance beyond this cut",
+            {pt(0, -8, -1), pt(0, -8, 1), pt(0, 4, 0), pt(kS, 4 + 0.4375f * kT, 0),
+             pt(0, 4 + 0.4375f * kT, 0), pt(kS, 5, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (0.000000, 4.000007, 0.000000).\n",
+            pt(0, 4 + 0.4375f * kT, 0)),
+      point("the other triangle's corner touching this cut in its middle",
+            {pt(0, -8, -1), pt(0, -8, 1), pt(0, 8, 0), pt(kS, 0, 0), pt(0, 0, 0), pt(kS, 1, 1)},
+            "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n", pt(0, 0, 0)),
+      nothing("a corner half the tolerance beyond the other's cut, near -1000",
+              {pt(0, -400 - kT10 / 2, 0), pt(-kL, -400 - kT10 / 2, 0), pt(-kL, -500, 0),
+               pt(0, 400, 1), pt(0, 400, -1), pt(0, -400, 0)}),
+      point("a corner just within it, near -1000",
+            {pt(0, -400.0004f, 0), pt(0, -400.0004f, -kL), pt(0, -500, -kL), pt(1, 400, 0),
+             pt(-1, 400, 0), pt(0, -400, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (0.000000, -400.000397, 0.000000).\n",
+            pt(0, -400.0004f, 0)),
+      // The planes meet at a shallow angle: a corner, or an edge, within the
+      // tolerance of the other plane lies far beside the line where they
+      // meet, and meets the other triangle only if it lies within the
+      // tolerance of it.
+      nothing("a corner twice the tolerance outside the other triangle, planes at a shallow angle",
+              {pt(5, -0.00002f, 0.0000002f), pt(0, -10, 0.1f), pt(10, -10, 0.1f), pt(0, 0, 0),
+               pt(10, 0, 0), pt(0, 10, 0)}),
+      point("a corner just within the tolerance of it",
+            {pt(5, -0.000009f, 0.00000009f), pt(0, -10, 0.1f), pt(10, -10, 0.1f), pt(0, 0, 0),
+             pt(10, 0, 0), pt(0, 10, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (5.000000, -0.000009, 0.000000).\n",
+            pt(5, -0.000009f, 0.00000009f)),
+      nothing("the other triangle's corner twice the tolerance outside this one, shallow angle",
+              {pt(0, 0, 0), pt(10, 0, 0), pt(0, 10, 0), pt(5, -0.00002f, 0.0000002f),
+               pt(0, -10, 0.1f), pt(10, -10, 0.1f)}),
+      nothing("an edge twice the tolerance outside the other triangle, planes at a shallow angle",
+              {pt(1, -0.00002f, 0.0000002f), pt(3, -0.00002f, 0.0000002f), pt(2, -10, 0.1f),
+               pt(0, 0, 0), pt(10, 0, 0), pt(0, 10, 0)}),
+      segment("an edge just within the tolerance of it",
+              {pt(1, -0.000009f, 0.00000009f), pt(3, -0.000009f, 0.00000009f), pt(2, -10, 0.1f),
+               pt(0, 0, 0), pt(10, 0, 0), pt(0, 10, 0)},
+              "Presek zadatih trouglova je duz:\nMN(3.000000 -1.000000, -0.000009 - -0.000009, "
+              "0.000000 - 0.000000).\n",
+              pt(1, -0.000009f, 0.00000009f), pt(3, -0.000009f, 0.00000009f)),
+      point("an edge from the other triangle's edge to twice the tolerance outside: its start",
+            {pt(1, 0, 0), pt(3, -0.00002f, 0.0000002f), pt(2, -10, 0.1f), pt(0, 0, 0), pt(10, 0, 0),
+             pt(0, 10, 0)},
+            "Zadati trouglovi se seku u tacki:\nM (1.000000, 0.000000, 0.000000).\n", pt(1, 0, 0)),
+      point("an edge from twice the tolerance outside to the other triangle's edge: its end",
+            {pt(1, -0.00002f, 0.0000002f), pt(3, 0, 0), pt(2, -10, 0.1f), pt(0, 0, 0), pt(10, 0, 0),
+             pt(0, 10, 0)},
+            "Zadati trouglovi se seku u tacki:\nM (3.000000, 0.000000, 0.000000).\n", pt(3, 0, 0)),
+      nothing("an edge twice the tolerance outside a cut shorter than the tolerance",
+              {pt(-1, -0.00002f, 0.0000002f), pt(1, -0.00002f, 0.0000002f), pt(0, -10, 0.1f),
+               pt(0, 1, 0), pt(-0.0000075f, -1, 0), pt(0.0000075f, -1, 0)}),
+      point("an edge just within the tolerance of the short cut",
+            {pt(-1, -0.000009f, 0.00000009f), pt(1, -0.000009f, 0.00000009f), pt(0, -10, 0.1f),
+             pt(0, 1, 0), pt(-0.0000075f, -1, 0), pt(0.0000075f, -1, 0)},
+            "Zadati trouglovi se seku u tacki:\nM (-0.000004, 0.000000, 0.000000).\n",
+            pt(-0.00000375f, 0, 0)),
+      // The cuts of the two triangles on one line: a gap shorter than the
+      // tolerance is one point, a common stretch shorter than it too. (An
+      // edge of the first triangle crosses the line at 45 degrees, so that
+      // the end of the second cut is closer than the gap to the first
+      // triangle.)
+      nothing("cuts the tolerance apart", {pt(-1, 0, -1), pt(1, 0, 1), pt(-kS, 0, 1), pt(kT, 0, 0),
+                                           pt(8 + kT, -1, 0), pt(8 + kT, 1, 0)}),
+      point("cuts just within the tolerance apart: the typed corner",
+            {pt(-1, 0, -1), pt(1, 0, 1), pt(-kS, 0, 1), pt(kIn, 0, 0), pt(8 + kIn, -1, 0),
+             pt(8 + kIn, 1, 0)},
+            "Zadati trouglovi se seku u tacki:\nM (0.000014, 0.000000, 0.000000).\n",
+            pt(kIn, 0, 0)),
+      nothing("the first cut the tolerance beyond the end of the second",
+              {pt(1, 0, -1), pt(-1, 0, 1), pt(kS, 0, 1), pt(-4 - kT, 1, 0), pt(-12 - kT, -1, 0),
+               pt(4 - kT, -1, 0)}),
+      point("the first cut just within it: the end of the second",
+            {pt(1, 0, -1), pt(-1, 0, 1), pt(kS, 0, 1), pt(-4 - kIn, 1, 0), pt(-12 - kIn, -1, 0),
+             pt(4 - kIn, -1, 0)},
+            "Zadati trouglovi se seku u tacki:\nM (-0.000014, 0.000000, 0.000000).\n",
+            pt(-kIn, 0, 0)),
+      point("the first cut half the tolerance beyond the second near 1000: the end of the second",
+            {pt(0, 0, 1), pt(0, 0, -1), pt(kL, 0, -1), pt(-128 - kT10 / 2, 1, 0),
+             pt(-384 - kT10 / 2, -1, 0), pt(128 - kT10 / 2, -1, 0)},
+            "Zadati trouglovi se seku u tacki:\nM (-0.000488, 0.000000, 0.000000).\n",
+            pt(-kT10 / 2, 0, 0)),
+      segment(
+          "a second cut the tolerance long",
+          {pt(-8, 0, -1), pt(-8, 0, 1), pt(kS, 0, 0), pt(0, 1, 0), pt(-kT, -1, 0), pt(kT, -1, 0)},
+          "Presek zadatih trouglova je duz:\nMN(0.000008 --0.000008, 0.000000 - 0.000000, "
+          "0.000000 - 0.000000).\n",
+          pt(-kT / 2, 0, 0), pt(kT / 2, 0, 0)),
+      point(
+          "a second cut shorter: a point",
+          {pt(-8, 0, -1), pt(-8, 0, 1), pt(kS, 0, 0), pt(0, 1, 0), pt(-kIn, -1, 0), pt(kIn, -1, 0)},
+          "Zadati trouglovi se seku u tacki:\nM (-0.000007, 0.000000, 0.000000).\n",
+          pt(-kIn / 2, 0, 0)),
+      // An end of the common stretch within the tolerance of a typed corner,
+      // in each of x, y and z, is that corner.
+      segment("a typed corner the tolerance beyond an end",
+              {pt(0, -kS, -1), pt(0, -kS, 1), pt(0, 4 + kT, 0), pt(1, 0, 0), pt(-1, -8, 0),
+               pt(-1, 8, 0)},
+              "Presek zadatih trouglova je duz:\nMN(0.000000 -0.000000, 4.000000 - -4.000000, "
+              "0.000000 - 0.000000).\n",
+              pt(0, -4, 0), pt(0, 4, 0)),
+      segment("a typed corner just within it",
+              {pt(0, -kS, -1), pt(0, -kS, 1), pt(0, 4 + kIn, 0), pt(1, 0, 0), pt(-1, -8, 0),
+               pt(-1, 8, 0)},
+              "Presek zadatih trouglova je duz:\nMN(0.000000 -0.000000, 4.000014 - -4.000000, "
+              "0.000000 - 0.000000).\n",
+              pt(0, -4, 0), pt(0, 4 + kIn, 0)),
+      segment("a common stretch ending within the tolerance of the second's typed corner",
+              {pt(0, 0, 1), pt(-512, 0, -1), pt(800 - 0x1p-10f, 0, -1), pt(400, 0, 0),
+               pt(-624, -1, 0), pt(-624, 1, 0)},
+              "Presek zadatih trouglova je duz:\nMN(-256.000000 -400.000000, 0.000000 - 0.000000, "
+              "0.000000 - 0.000000).\n",
+              pt(400, 0, 0), pt(-256, 0, 0)),
+      // Degenerate triangles: corners closer than the tolerance are one
+      // point, a corner closer than it to the line of the others makes a
+      // segment.
+      segment("corners the tolerance apart: a segment",
+              {pt(1, 1, 0), pt(1 + kT, 1, 0), pt(1, 1, 0), pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0)},
+              "Presek zadatih trouglova je duz:\nMN (1.000015 - 1.000000, 1.000000 - 1.000000, "
+              "0.000000 - 0.000000).\n",
+              pt(1, 1, 0), pt(1 + kT, 1, 0)),
+      point("corners just within the tolerance: a point",
+            {pt(1, 1, 0), pt(1 + kIn, 1, 0), pt(1, 1, 0), pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (1.000000, 1.000000, 0.000000).\n", pt(1, 1, 0)),
+      segment(
+          "a corner the tolerance off the line of the others: a thin triangle",
+          {pt(1, 1, -1), pt(1, 1, 1), pt(1 + kT, 1, 0), pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0)},
+          "Presek zadatih trouglova je duz:\nMN(1.000015 -1.000000, 1.000000 - 1.000000, "
+          "0.000000 - 0.000000).\n",
+          pt(1, 1, 0), pt(1 + kT, 1, 0)),
+      point("a corner just within it: a segment, through the plane at that corner",
+            {pt(1, 1, -1), pt(1, 1, 1), pt(1 + kIn, 1, 0), pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (1.000014, 1.000000, 0.000000).\n",
+            pt(1 + kIn, 1, 0)),
+      point("the other's corners on one line, one of them in this plane: that corner",
+            {pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0), pt(1, 1, -1), pt(1, 1, 1), pt(1 + kIn, 1, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (1.000014, 1.000000, 0.000000).\n",
+            pt(1 + kIn, 1, 0)),
+      point("corners on one line through the plane just within the tolerance of a corner",
+            {pt(0.000005f, 0, -1), pt(0.000005f, 0, 1), pt(0.000005f, 0, 2), pt(0, 0, 0),
+             pt(3, 0, 0), pt(0, 3, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n", pt(0, 0, 0)),
+      point("corners on one line through the plane just within the tolerance of another corner",
+            {pt(0, 2.999995f, -1), pt(0, 2.999995f, 1), pt(0, 2.999995f, 2), pt(0, 0, 0),
+             pt(3, 0, 0), pt(0, 3, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (0.000000, 3.000000, 0.000000).\n", pt(0, 3, 0)),
+      {"corners on one line through the plane the tolerance from a corner",
+       {pt(kT, 0, -1), pt(kT, 0, 1), pt(kT, 0, 2), pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0)},
+       "Presek zadatih trouglova je Tacka:\nM (0.000015, 0.000000, 0.000000).\n",
+       {pt(kT, 0, 0)},
+       {},
+       1e-6f},
+      point("corners on one line rising from the plane, the middle one the tolerance above",
+            {pt(1, 1, 0), pt(5, 1, kT), pt(9, 1, 2 * kT), pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (1.000000, 1.000000, 0.000000).\n", pt(1, 1, 0)),
+      segment(
+          "the middle one just within it",
+          {pt(1, 1, 0), pt(5, 1, kIn), pt(9, 1, 2 * kIn), pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0)},
+          "Presek zadatih trouglova je duz:\nMN (5.000000 - 1.000000, 1.000000 - 1.000000, "
+          "0.000014 - 0.000000).\n",
+          pt(1, 1, 0), pt(5, 1, kIn)),
+      point("two segments, an end of the second the tolerance off the line of the first",
+            {pt(-kS, 0, 0), pt(0, 0, 0), pt(8, 0, 0), pt(0, 0, 0), pt(4, kT, 0), pt(2, kT / 2, 0)},
+            "Presek zadatih trouglova je Tacka:\nM (0.000000, 0.000000, 0.000000).\n", pt(0, 0, 0)),
+      segment(
+          "both ends just within it: a common stretch",
+          {pt(-kS, 0, 0), pt(0, 0, 0), pt(8, 0, 0), pt(0, 0, 0), pt(4, kIn, 0), pt(2, kIn / 2, 0)},
+          "Presek zadatih trouglova je duz:\nMN (4.000000 - 0.000000, 0.000014 - 0.000000, "
+          "0.000000 - 0.000000).\n",
+          pt(0, 0, 0), pt(4, kIn, 0)),
   };
 }
 
@@ -367,6 +588,25 @@ INSTANTIATE_TEST_SUITE_P(Pairs, IntersectionTable, ::testing::ValuesIn(pairCases
                            }
                            return name;
                          });
+
+// Every printed point is checked against the same point computed from the
+// numbers as typed: where the float rule lands just over 0.0001 from it (here
+// by 0.000092, 0.0001 and 0.00002, with the decimals' own rounding on top),
+// the point in double is printed.
+TEST(TypedCorners, APointJustOverTheAccuracyOffIsTheOneInDouble) {
+  const TypedCorners typed = {Wide{39.9, -49.2, 18.8},  Wide{-43.9, 42.1, 1.0},
+                              Wide{-38.1, 34.3, 47.1},  Wide{-43.9, 42.1, 1.0},
+                              Wide{34.1, -41.4, -27.3}, Wide{-38.1, 34.3, 47.1}};
+  Point p[6];
+  for (int k = 0; k < 6; ++k) {
+    const Wide& w = typed[static_cast<std::size_t>(k)];
+    p[k] = pt(static_cast<float>(w.x), static_cast<float>(w.y), static_cast<float>(w.z));
+  }
+  EXPECT_EQ(reportText(findIntersection(p[0], p[1], p[2], p[3], p[4], p[5], typed)),
+            "Presek zadatih trouglova je trougao odredjen Tackama:\nM (-43.900002, 42.099998, "
+            "1.000000), N (-38.099998, 34.299999, 47.099998), P (-2.000000, -3.550000, "
+            "9.900000).\n");
+}
 
 // The line where the planes meet (the window shows it on P) lies in both
 // planes and is as long as asked; there is none for parallel planes, one
