@@ -17,6 +17,7 @@ TEST(ReadNumberWord, KeepsTheNumberAsTyped) {
       {"1/3", "+1/3e0", 1.0 / 3.0},  // the double nearest a third, not the float
       {"0.1", "+1/1e-1", 0.1},
       {"5.", "+5/1e0", 5.0},
+      {"0.00000000000000000000000000000000000001", "+1/1e-38", 1e-38},  // the longest word taken
   };
   for (const Row& row : rows) {
     const TypedNumber n = readNumberWord(row.word).number;
