@@ -178,16 +178,23 @@ Intersection meetCuts(const Corners& c, const CutPlan& plan1, const CutPlan& pla
   lo = std::min(std::max(lo, 0.0), 1.0);
   hi = std::min(std::max(hi, 0.0), 1.0);
   // 5. The ends must lie within the tolerance of the first triangle too (see
-  //    nearTriangle); an end that does not gives way to the other end.
-  const ReadyTriangle triangle1 = readyTriangle(c.one);
-  auto nearFirst = [&](double at) {
-    const Wide p{Vx[0].x + at * D.x, Vx[0].y + at * D.y, Vx[0].z + at * D.z};
-    return pointInTriangle(triangle1, p, tolerance) != 0;
-  };
-  const bool loNear = nearFirst(lo), hiNear = nearFirst(hi);
-  if (!loNear && !hiNear) return common;
-  if (!loNear) lo = hi, first = last;
-  if (!hiNear) hi = lo, last = first;
+  //    nearTriangle); an end that does not gives way to the other end. Only
+  //    a first cut that ends in a corner taken as in the plane can stray so:
+  //    two edge crossings lie on the line where the planes meet, and the
+  //    ends, within the tolerance of the stretch between them, lie within it
+  //    of the first triangle. The test is left out there, for most pairs.
+  const bool cornerCut = plan1.first[0] == plan1.first[1] || plan1.second[0] == plan1.second[1];
+  if (cornerCut) {
+    const ReadyTriangle triangle1 = readyTriangle(c.one);
+    auto nearFirst = [&](double at) {
+      const Wide p{Vx[0].x + at * D.x, Vx[0].y + at * D.y, Vx[0].z + at * D.z};
+      return pointInTriangle(triangle1, p, tolerance) != 0;
+    };
+    const bool loNear = nearFirst(lo), hiNear = nearFirst(hi);
+    if (!loNear && !hiNear) return common;
+    if (!loNear) lo = hi, first = last;
+    if (!hiNear) hi = lo, last = first;
+  }
   // 6. By the float rule: U1 and U2 along V1 -> V2, measured by its largest
   //    coordinate (x before y before z on a tie), clipped to the second cut.
   const Point V[2] = {cutPoint(1, plan2.first), cutPoint(1, plan2.second)};

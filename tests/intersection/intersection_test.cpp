@@ -346,7 +346,8 @@ std::vector<PairCase> pairCases() {
       // corner when closer than the tolerance in each of x, y and z.
       point("touching corners just within the tolerance apart",
             {pt(kS, 0, 0), pt(0, kS, 0), pt(0, 0, 0), pt(kIn, 0, 0), pt(-1, 0, 2), pt(0, -1, 2)},
-            "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)", pt(0, 0, 0)),
+            "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)\n",
+            pt(0, 0, 0)),
       nothing("touching corners the tolerance apart",
               {pt(0, 0, 0), pt(kS, 0, 0), pt(0, kS, 0), pt(kT, 0, 0), pt(-1, 0, 2), pt(0, -1, 2)}),
       nothing("touching corners the tolerance apart in z",
@@ -354,7 +355,8 @@ std::vector<PairCase> pairCases() {
       point("touching corners just within the tolerance apart, near -1000",
             {pt(0, 0, 0), pt(-kL, 0, 0), pt(0, -kL, 0), pt(-0.0009f, 0, 0), pt(1, 0, -2),
              pt(0, 1, -2)},
-            "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)", pt(0, 0, 0)),
+            "Presek zadatih trouglova je Tacka:\nM = (0.000000, 0.000000, 0.000000)\n",
+            pt(0, 0, 0)),
       // A corner in the other's plane on the other's cut: beyond its end the
       // detour is twice the distance.
       point("a corner less than half the tolerance beyond the other's cut",
