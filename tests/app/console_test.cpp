@@ -130,6 +130,7 @@ TEST(Console, WordsAreReadWholeOrTheProgramStops) {
        ""},
       {"0 -1000000.5", 1, "Greska: kod koordinate a1.y broj -1000000.5 je po apsolutnoj", ""},
       {"1 2 3 2000001/2", 3, "Greska: kod koordinate b1.x broj 2000001/2 je po apsolutnoj", ""},
+      {"1 2 3 4 -2e7", 4, "Greska: kod koordinate b1.y broj -2e7 je po apsolutnoj", ""},
       {"-1000000 -1e6 0 1000000 -1000000 0 1e6 2000000/2 0 0 0 5 100 0 5 0 100 5\n", -1, "",
        "Zadati trouglovi se ne seku.\n"},
       // Every form of one point, a triangle whose corners coincide.
