@@ -68,6 +68,8 @@ TEST(SegmentIntersection, Examples) {
        1, pt(1, kIn, 0), none},
       {"a point at the end of a segment the tolerance long", pt(kS, 0, 0), pt(kS, kT, 0),
        pt(kS, kT, 0), pt(kS, kT, 0), 1, pt(kS, kT, 0), none},
+      {"the same, the point first", pt(kS, kT, 0), pt(kS, kT, 0), pt(kS, 0, 0), pt(kS, kT, 0), 1,
+       pt(kS, kT, 0), none},
       {"point the tolerance off", pt(5, kT, 0), pt(5, kT, 0), pt(0, 0, 0), pt(kS, 0, 0), 0, none,
        none},
       {"point just within", pt(0, 0, 0), pt(kS, 0, 0), pt(5, -kIn, 0), pt(5, -kIn, 0), 1,

@@ -470,6 +470,18 @@ std::vector<PairCase> pairCases() {
               "Presek zadatih trouglova je duz:\nMN(0.000000 -0.000000, 4.000014 - -4.000000, "
               "0.000000 - 0.000000).\n",
               pt(0, -4, 0), pt(0, 4 + kIn, 0)),
+      segment("a typed corner the tolerance beyond an end, in z",
+              {pt(-1, 0, -kS), pt(1, 0, -kS), pt(0, 0, 4 + kT), pt(0, 1, 0), pt(0, -1, -8),
+               pt(0, -1, 8)},
+              "Presek zadatih trouglova je duz:\nMN(0.000000 -0.000000, 0.000000 - 0.000000, "
+              "4.000000 - -4.000000).\n",
+              pt(0, 0, -4), pt(0, 0, 4)),
+      segment("a typed corner the tolerance beyond an end, in x",
+              {pt(-kS, -1, 0), pt(-kS, 1, 0), pt(4 + kT, 0, 0), pt(0, 0, 1), pt(-8, 0, -1),
+               pt(8, 0, -1)},
+              "Presek zadatih trouglova je duz:\nMN(4.000000 --4.000000, 0.000000 - 0.000000, "
+              "0.000000 - 0.000000).\n",
+              pt(-4, 0, 0), pt(4, 0, 0)),
       segment("a common stretch ending within the tolerance of the second's typed corner",
               {pt(0, 0, 1), pt(-512, 0, -1), pt(800 - 0x1p-10f, 0, -1), pt(400, 0, 0),
                pt(-624, -1, 0), pt(-624, 1, 0)},
