@@ -456,6 +456,9 @@ std::vector<PairCase> pairCases() {
           {pt(-8, 0, -1), pt(-8, 0, 1), pt(kS, 0, 0), pt(0, 1, 0), pt(-kIn, -1, 0), pt(kIn, -1, 0)},
           "Zadati trouglovi se seku u tacki:\nM (-0.000007, 0.000000, 0.000000).\n",
           pt(-kIn / 2, 0, 0)),
+      nothing("a second cut shorter, half the tolerance beyond the end of the first",
+              {pt(-kS, 0, -1), pt(-kS, 0, 1), pt(8, 0, 0), pt(8 + kT / 2, 1, 0),
+               pt(8 + kT / 2, -kS, 0), pt(8 + kT / 2 + 8 * kT, -kS, 0)}),
       // An end of the common stretch within the tolerance of a typed corner,
       // in each of x, y and z, is that corner.
       segment("a typed corner the tolerance beyond an end",
