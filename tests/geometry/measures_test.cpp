@@ -58,22 +58,6 @@ constexpr float kSmall = 15625.0f / 1024;  // 15.2587890625
 constexpr float kLarge = 15625.0f / 16;    // 976.5625
 constexpr float kT16 = 0x1p-16f, kT10 = 0x1p-10f;
 
-TEST(Tolerance, ATenthOfTheLargestCoordinateInSizeBeyondTen) {
-  const struct {
-    Point p, q;
-    double tolerance;
-  } rows[] = {
-      {pt(1, -2, 3), pt(0, 0, 0), 0.00001},
-      {pt(0, 10, 0), pt(-10, 0, 0), 0.00001},
-      {pt(kSmall, 0, 0), pt(1, 1, 1), 0x1p-16},
-      {pt(1, 1, 1), pt(0, 0, -kLarge), 0x1p-10},  // negative numbers count by their size
-      {pt(-78125.0f / 64, 0, 0), pt(0, 0, 0), 5 * 0x1p-12},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(toleranceFor({row.p, row.q}), row.tolerance) << row.p.x << " " << row.q.z;
-  }
-}
-
 // The same corner when closer than the tolerance in each of x, y and z.
 TEST(NearlySame, BelowTheToleranceInEachCoordinate) {
   const Point a = pt(-500, 500, 1);
