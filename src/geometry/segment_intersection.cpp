@@ -85,43 +85,36 @@ int parallelIntersection(const ReadySegment& one, const ReadySegment& other, dou
     return 0;
   }
   const Wide toP1 = one.start - other.start;
-  // 2. Parameters of p1 and p2 along p3 + t v: decided in double, printed by
-  //    the float rule from one coordinate of v (x, else y, else z).
+  // 2. Parameters of p1 and p2 along p3 + t v, in double.
   const Wide toP2{toP1.x + one.along.x, toP1.y + one.along.y, toP1.z + one.along.z};
   const double exact1 = dot(toP1, other.along) / other.squared;
   const double exact2 = dot(toP2, other.along) / other.squared;
-  const Point &p1 = one.from, &p2 = one.to, &p3 = other.from, &p4 = other.to;
-  const Vector v = kernel::difference(p4, p3);
-  const Vector w = kernel::difference(p1, p3);
-  const Vector e = kernel::difference(p2, p3);
-  const int axis = v.x != 0.0f ? 0 : (v.y != 0.0f ? 1 : 2);
-  float t1 = named(wide(component(w, axis)) / wide(component(v, axis)));
-  float t2 = named(wide(component(e, axis)) / wide(component(v, axis)));
   // 3. The interval of p1-p2 on that line.
   double lo = exact1, hi = exact2;
-  if (hi < lo) std::swap(lo, hi), std::swap(t1, t2);
+  if (hi < lo) std::swap(lo, hi);
   // 4. Disjoint from [0, 1], unless the gap is shorter than the tolerance.
   const double length = std::sqrt(other.squared);
   if ((lo - 1.0) * length >= tolerance || -hi * length >= tolerance) return 0;
   // 5. Clip to p3-p4: an end beyond it becomes p3 or p4.
-  if (lo < 0.0) lo = 0.0, t1 = 0.0f;
-  if (lo > 1.0) lo = 1.0, t1 = 1.0f;
-  if (hi > 1.0) hi = 1.0, t2 = 1.0f;
-  if (hi < 0.0) hi = 0.0, t2 = 0.0f;
-  // 6.-7. One point, or a stretch longer than the tolerance. An end within
-  //    the tolerance of p1, p2, p3 or p4 is that point.
-  auto end = [&](float t, double exact, FoundPoint& out) {
-    const Point* corners[4] = {&p3, &p4, &p1, &p2};
+  if (lo < 0.0) lo = 0.0;
+  if (lo > 1.0) lo = 1.0;
+  if (hi > 1.0) hi = 1.0;
+  if (hi < 0.0) hi = 0.0;
+  // 6.-7. One point, or a stretch longer than the tolerance. Each end is now
+  //    p3, p4, p1 or p2 exactly, and it is the first of them (in that order)
+  //    that lies within the tolerance of it, so that an end near p3 or p4
+  //    prints as that point.
+  auto end = [&](double exact, FoundPoint& out) {
+    const Point* corners[4] = {&other.from, &other.to, &one.from, &one.to};
     const Wide* exacts[4] = {&other.start, &other.end, &one.start, &one.end};
     const double at[4] = {0.0, 1.0, exact1, exact2};
     for (int i = 0; i < 4; ++i) {
       if (std::fabs(exact - at[i]) * length < tolerance) return write(*corners[i], *exacts[i], out);
     }
-    writeAlong(p3, t, v, other.start, exact, other.along, out);
   };
-  end(t1, lo, first);
+  end(lo, first);
   if ((hi - lo) * length < tolerance) return 1;
-  end(t2, hi, second);
+  end(hi, second);
   return 2;
 }
 
