@@ -20,7 +20,7 @@ if [[ ${1:-} == test ]]; then
     xvfb xauth xdotool imagemagick x11-utils poppler-utils libxml2-utils
     valgrind time
     lintian desktop-file-utils
-    emscripten nodejs chromium chromium-driver python3-selenium python3-pil
+    emscripten nlohmann-json3-dev nodejs chromium chromium-driver python3-selenium python3-pil
   )
 fi
 

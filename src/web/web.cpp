@@ -7,9 +7,10 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <type_traits>
+
+#include <nlohmann/json.hpp>
 
 #include "app.h"
 #include "drawing.h"
@@ -18,6 +19,8 @@
 #include "scene.h"
 
 namespace {
+
+using Json = nlohmann::json;
 
 View view = firstView(800, 600);
 Shown shown = [] {
@@ -32,39 +35,21 @@ const char* answered(std::string text) {
   return reply.c_str();
 }
 
-// ---- JSON ------------------------------------------------------------------
-
-std::string quoted(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
+const char* answeredJson(const Json& json) {
+  // Bytes that are not UTF-8 (a field may hold anything) are replaced, not refused.
+  return answered(json.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
+// ---- JSON ------------------------------------------------------------------
+
 // Pixels to a hundredth: finer than any screen shows.
-std::string number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", std::isfinite(value) ? value : 0.0);
-  return text;
+double pixels(double value) {
+  return std::isfinite(value) ? std::round(value * 100.0) / 100.0 : 0.0;
 }
 
 std::string colour(const Rgb& rgb) {
   const auto byte = [](float part) { return std::to_string(std::lround(part * 255.0f)); };
-  return "\"rgb(" + byte(rgb.red) + "," + byte(rgb.green) + "," + byte(rgb.blue) + ")\"";
-}
-
-std::string spot(const drawing::Spot& s) {
-  return number(s.x) + "," + number(s.y);
+  return "rgb(" + byte(rgb.red) + "," + byte(rgb.green) + "," + byte(rgb.blue) + ")";
 }
 
 // Each mark as an array led by its kind:
@@ -72,24 +57,25 @@ std::string spot(const drawing::Spot& s) {
 //   ["line", colour, width, dash, x1, y1, x2, y2]
 //   ["dot", colour, radius, x, y]
 //   ["label", colour, halo, height, width, x, y, text]
-std::string markJson(const drawing::Mark& mark) {
+Json markJson(const drawing::Mark& mark) {
   return std::visit(
-      [](const auto& m) -> std::string {
+      [](const auto& m) -> Json {
         using Kind = std::decay_t<decltype(m)>;
         if constexpr (std::is_same_v<Kind, drawing::Polygon>) {
-          std::string corners;
-          for (const drawing::Spot& s : m.corners) corners += "," + spot(s);
-          return "[\"polygon\"," + colour(m.color) + "," + number(m.opacity) + corners + "]";
+          Json polygon = {"polygon", colour(m.color), pixels(m.opacity)};
+          for (const drawing::Spot& s : m.corners) {
+            polygon.push_back(pixels(s.x));
+            polygon.push_back(pixels(s.y));
+          }
+          return polygon;
         } else if constexpr (std::is_same_v<Kind, drawing::Line>) {
-          return "[\"line\"," + colour(m.color) + "," + number(m.width) + "," + number(m.dash) +
-                 "," + spot(m.from) + "," + spot(m.to) + "]";
+          return {"line",          colour(m.color), pixels(m.width), pixels(m.dash),
+                  pixels(m.from.x), pixels(m.from.y), pixels(m.to.x),  pixels(m.to.y)};
         } else if constexpr (std::is_same_v<Kind, drawing::Dot>) {
-          return "[\"dot\"," + colour(m.color) + "," + number(m.radius) + "," + spot(m.centre) +
-                 "]";
+          return {"dot", colour(m.color), pixels(m.radius), pixels(m.centre.x), pixels(m.centre.y)};
         } else {
-          return "[\"label\"," + colour(m.color) + "," + (m.halo ? "1" : "0") + "," +
-                 number(m.height) + "," + number(m.width) + "," + spot(m.at) + "," +
-                 quoted(m.text) + "]";
+          return {"label",          colour(m.color), m.halo ? 1 : 0, pixels(m.height),
+                  pixels(m.width), pixels(m.at.x),  pixels(m.at.y), m.text};
         }
       },
       mark);
@@ -128,7 +114,7 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
   }
   // 1. Every field read whole, as the console reads a word.
   Task task;
-  std::string complaints, taken;
+  Json complaints = Json::array(), taken = Json::array();
   bool complete = true;
   for (int i = 0; i < 18; ++i) {
     const std::string& word = words[static_cast<std::size_t>(i)];
@@ -142,8 +128,8 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
       putNumber(task, i, reading.number);
     }
     complete = complete && complaint.empty();
-    complaints += std::string(i == 0 ? "" : ",") + quoted(complaint);
-    taken += std::string(i == 0 ? "" : ",") + quoted(word);
+    complaints.push_back(complaint);
+    taken.push_back(word);
   }
   // 2. The answer and its scene, as every program builds them.
   scene = Scene{};
@@ -155,9 +141,11 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
     report = answer.report;
     explanation = explanationText(explain(task.words, answer.intersection));
   }
-  return answered("{\"complaints\":[" + complaints + "],\"words\":[" + taken +
-                  "],\"notes\":" + quoted(notes) + ",\"report\":" + quoted(report) +
-                  ",\"explanation\":" + quoted(explanation) + "}");
+  return answeredJson(Json{{"complaints", complaints},
+                       {"words", taken},
+                       {"notes", notes},
+                       {"report", report},
+                       {"explanation", explanation}});
 }
 
 // The eighteen numbers of fixed case 1 to 12 (those of trikros-case01 to
@@ -241,13 +229,13 @@ EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
 //   const list = JSON.parse(Module.ccall('trikros_draw', 'string', [], []));
 EMSCRIPTEN_KEEPALIVE const char* trikros_draw() {
   const drawing::List list = drawScene(scene, view, shown);
-  std::string marks;
-  for (const drawing::Mark& mark : list.marks) {
-    marks += (marks.empty() ? "" : ",") + markJson(mark);
-  }
-  return answered("{\"width\":" + std::to_string(list.width) + ",\"height\":" +
-                  std::to_string(list.height) + ",\"background\":" + colour(list.background) +
-                  ",\"halo\":" + colour(list.halo) + ",\"marks\":[" + marks + "]}");
+  Json marks = Json::array();
+  for (const drawing::Mark& mark : list.marks) marks.push_back(markJson(mark));
+  return answeredJson(Json{{"width", list.width},
+                       {"height", list.height},
+                       {"background", colour(list.background)},
+                       {"halo", colour(list.halo)},
+                       {"marks", marks}});
 }
 
 }  // extern "C"

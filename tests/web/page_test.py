@@ -18,6 +18,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
 
 page, native = pathlib.Path(sys.argv[1]).resolve(), sys.argv[2]
 if not page.exists():
@@ -53,6 +54,9 @@ try:
     # 1. A task in the address, with fractions, is answered at once.
     task = "0,0,0,4,0,0,0,4,0,1/3,1/3,-1,1/3,1/3,1,3,3,0".split(",")
     browser.get(page.as_uri() + "#" + ",".join(task))
+    # The computation compiles after the page has loaded; the page says when it is ready.
+    WebDriverWait(browser, 30).until(
+        lambda b: b.execute_script("return document.body.classList.contains('spremno')"))
     check("the report of a task in the address", text("izvestaj"), console(task)[0])
 
     # 2. Typed into the fields, with Enter in the last one; the address follows.
