@@ -194,26 +194,48 @@ std::string triangleLine(const char* heading, const std::array<Vec, 6>& c, int f
   return text + ".";
 }
 
-}  // namespace
-
-Explanation explain(const ExplanationWords& words, const Intersection& reported) {
-  Explanation result;
-  // 1. The six corners exactly as typed.
+// The six corners exactly as typed, and the largest coordinate in size;
+// nothing when a word is not a number.
+std::optional<std::array<Vec, 6>> cornersOfWords(const ExplanationWords& words, double& largest) {
   std::array<Vec, 6> corners;
   Rational* const coordinates[18] = {
       &corners[0].x, &corners[0].y, &corners[0].z, &corners[1].x, &corners[1].y, &corners[1].z,
       &corners[2].x, &corners[2].y, &corners[2].z, &corners[3].x, &corners[3].y, &corners[3].z,
       &corners[4].x, &corners[4].y, &corners[4].z, &corners[5].x, &corners[5].y, &corners[5].z};
-  double largest = 0.0;
+  largest = 0.0;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::optional<Rational> value = exact::numberOfWord(words[i]);
-    if (!value) {
-      result.lines = {kIncompleteTask};
-      return result;
-    }
+    if (!value) return std::nullopt;
     *coordinates[i] = *value;
     largest = std::max(largest, std::fabs(value->convert_to<double>()));
   }
+  return corners;
+}
+
+}  // namespace
+
+ExactAnswer exactAnswer(const ExplanationWords& words) {
+  ExactAnswer result;
+  double largest = 0.0;
+  const std::optional<std::array<Vec, 6>> corners = cornersOfWords(words, largest);
+  if (!corners) return result;
+  result.complete = true;
+  steps::Writer scratch;
+  std::vector<PlaneEquation> planes;
+  result.corners = steps::workedSteps(*corners, steps::Names{}, scratch, planes);
+  return result;
+}
+
+Explanation explain(const ExplanationWords& words, const Intersection& reported) {
+  Explanation result;
+  // 1. The six corners exactly as typed.
+  double largest = 0.0;
+  const std::optional<std::array<Vec, 6>> typed = cornersOfWords(words, largest);
+  if (!typed) {
+    result.lines = {kIncompleteTask};
+    return result;
+  }
+  const std::array<Vec, 6>& corners = *typed;
   result.complete = true;
 
   // 2. The exact answer, from a first pass over the steps.

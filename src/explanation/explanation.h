@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "exact.h"
 #include "geometry.h"
 #include "intersection.h"
 
@@ -68,6 +69,17 @@ Explanation explain(const ExplanationWords& words, const Intersection& reported)
 //
 //   std::fputs(explanationText(explain(words, reported)).c_str(), stdout);
 std::string explanationText(const Explanation& explanation);
+
+// The exact common part of the two triangles typed as words, without the
+// text: no corners, one point, a segment's two ends, or a polygon's corners in
+// order around it. `complete` is false when a word is not a number.
+//
+//   const ExactAnswer truth = exactAnswer(words);
+struct ExactAnswer {
+  bool complete = false;
+  std::vector<exact::Vec> corners;
+};
+ExactAnswer exactAnswer(const ExplanationWords& words);
 
 // The six corners of a fixed pair as words: each float's exact decimal
 // value ("5.5"; a float always has a finite one).
