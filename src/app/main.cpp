@@ -6,6 +6,7 @@
 
 #include "app.h"
 #include "explanation.h"
+#include "messages.h"
 #include "picture.h"
 #include "scene.h"
 #include "viewer.h"
@@ -15,8 +16,9 @@
 #endif
 
 int main(int argc, char** argv) {
-  // 0. The command line. --help and --version are answered at once: nothing
+  // 0. The language of the messages, from the locale; then the command line. --help and --version are answered at once: nothing
   //    is read, no window opens. An unknown option is refused.
+  initMessages();
   Options options = readOptions(argc, argv, TRIKROS_FIXED_CASE);
   switch (options.answer) {
     case Options::Answer::Refused:

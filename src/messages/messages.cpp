@@ -1,13 +1,9 @@
-// Looking texts up, and filling a sentence's pattern with its values.
-#include "messages.h"
-
+// Filling a sentence's pattern with its values, the same for the programs and the page.
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
-const char* translated(const char* text) {
-  return text;
-}
+#include "messages.h"
 
 std::string formatted(const char* pattern, ...) {
   std::va_list values;

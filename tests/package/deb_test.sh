@@ -34,7 +34,8 @@ for program in "${programs[@]}"; do
 done
 expected=(usr/share/applications/trikros.desktop usr/share/icons/hicolor/scalable/apps/trikros.svg
   usr/share/doc/trikros/copyright usr/share/doc/trikros/changelog.gz
-  usr/share/doc/trikros/examples/zadatak.txt)
+  usr/share/doc/trikros/examples/zadatak.txt usr/share/locale/en/LC_MESSAGES/trikros.mo
+  usr/share/locale/sr/LC_MESSAGES/trikros.mo usr/share/locale/sr@latin/LC_MESSAGES/trikros.mo)
 for program in "${programs[@]}"; do
   expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
 done
