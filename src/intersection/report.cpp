@@ -7,6 +7,7 @@
 #include <set>
 
 #include "intersection.h"
+#include "messages.h"
 #include "scene.h"
 
 namespace {
@@ -49,47 +50,48 @@ double Z(const Point& p) {
 std::string pointText(PointStyle style, const Point& M) {
   switch (style) {
     case PointStyle::Touching:
-      return format("Presek zadatih trouglova je Tacka:\nM = (%f, %f, %f)\n", X(M), Y(M), Z(M));
+      return format(_("Presek zadatih trouglova je Tacka:\nM = (%f, %f, %f)\n"), X(M), Y(M), Z(M));
     case PointStyle::OnCut:
-      return format("Presek zadatih trouglova je Tacka:\nM (%f, %f, %f).\n", X(M), Y(M), Z(M));
+      return format(_("Presek zadatih trouglova je Tacka:\nM (%f, %f, %f).\n"), X(M), Y(M), Z(M));
     case PointStyle::Crossing:
       break;
   }
-  return format("Zadati trouglovi se seku u tacki:\nM (%f, %f, %f).\n", X(M), Y(M), Z(M));
+  return format(_("Zadati trouglovi se seku u tacki:\nM (%f, %f, %f).\n"), X(M), Y(M), Z(M));
 }
 
 // Both segment messages print each coordinate of N before that of M.
 std::string segmentText(SegmentStyle style, const Point& M, const Point& N) {
   if (style == SegmentStyle::Transversal) {
-    return format("Presek zadatih trouglova je duz:\nMN(%f -%f, %f - %f, %f - %f).\n", X(N), X(M),
-                  Y(N), Y(M), Z(N), Z(M));
+    return format(_("Presek zadatih trouglova je duz:\nMN(%f -%f, %f - %f, %f - %f).\n"), X(N),
+                  X(M), Y(N), Y(M), Z(N), Z(M));
   }
-  return format("Presek zadatih trouglova je duz:\nMN (%f - %f, %f - %f, %f - %f).\n", X(N), X(M),
-                Y(N), Y(M), Z(N), Z(M));
+  return format(_("Presek zadatih trouglova je duz:\nMN (%f - %f, %f - %f, %f - %f).\n"), X(N),
+                X(M), Y(N), Y(M), Z(N), Z(M));
 }
 
 std::string polygonText(int count, const std::array<Point, kMaxCorners>& c) {
   const Point &M = c[0], &N = c[1], &P = c[2], &Q = c[3], &R = c[4], &S = c[5];
   switch (count) {
     case 3:
-      return format(
-          "Presek zadatih trouglova je trougao odredjen Tackama:\nM (%f, %f, %f), N (%f, %f, %f), "
-          "P (%f, %f, %f).\n",
-          X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P));
+      return format(_("Presek zadatih trouglova je trougao odredjen Tackama:\nM (%f, %f, %f), N "
+                      "(%f, %f, %f), "
+                      "P (%f, %f, %f).\n"),
+                    X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P));
     case 4:
       return format(
-          "Presek zadatih trouglova je cetvorougao odredjen Tackama:\nM (%f, %f, %f), N (%f, %f, "
-          "%f), P (%f, %f, %f), Q (%f, %f, %f).\n",
+          _("Presek zadatih trouglova je cetvorougao odredjen Tackama:\nM (%f, %f, %f), N (%f, %f, "
+            "%f), P (%f, %f, %f), Q (%f, %f, %f).\n"),
           X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P), X(Q), Y(Q), Z(Q));
     case 5:
-      return format(
-          "Presek zadatih trouglova je petougao odredjen Tackama:\nM (%f, %f, %f), N (%f, %f, %f), "
-          "P (%f, %f, %f), Q (%f, %f, %f), R (%f, %f, %f).\n",
-          X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P), X(Q), Y(Q), Z(Q), X(R), Y(R), Z(R));
+      return format(_("Presek zadatih trouglova je petougao odredjen Tackama:\nM (%f, %f, %f), N "
+                      "(%f, %f, %f), "
+                      "P (%f, %f, %f), Q (%f, %f, %f), R (%f, %f, %f).\n"),
+                    X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P), X(Q), Y(Q), Z(Q), X(R),
+                    Y(R), Z(R));
     default:
       return format(
-          "Presek zadatih trouglova je sestougao odredjen Tackama:\nM (%f, %f, %f), N (%f, %f, "
-          "%f), P (%f, %f, %f), Q (%f, %f, %f), R (%f, %f, %f), S (%f, %f, %f).\n",
+          _("Presek zadatih trouglova je sestougao odredjen Tackama:\nM (%f, %f, %f), N (%f, %f, "
+            "%f), P (%f, %f, %f), Q (%f, %f, %f), R (%f, %f, %f), S (%f, %f, %f).\n"),
           X(M), Y(M), Z(M), X(N), Y(N), Z(N), X(P), Y(P), Z(P), X(Q), Y(Q), Z(Q), X(R), Y(R), Z(R),
           X(S), Y(S), Z(S));
   }
@@ -176,7 +178,7 @@ Intersection slotsAnswer(int count, Point M, Point N, Point P, Point Q, Point R,
 }  // namespace
 
 std::string reportText(const Intersection& answer) {
-  if (answer.count <= 0) return "Zadati trouglovi se ne seku.\n";
+  if (answer.count <= 0) return _("Zadati trouglovi se ne seku.\n");
   if (answer.count == 1) return pointText(answer.pointStyle, answer.corners[0]);
   if (answer.count == 2)
     return segmentText(answer.segmentStyle, answer.corners[0], answer.corners[1]);
@@ -245,22 +247,26 @@ std::string shapeNotes(const Point& a1, const Point& b1, const Point& c1, const 
                        const Point& b2, const Point& c2, const TypedCorners& typed) {
   const double tolerance = toleranceFor({a1, b1, c1, a2, b2, c2});
   std::string notes;
-  const char* const which[2] = {"prvi", "drugi"};
   const Wide one[3] = {typed[0], typed[1], typed[2]}, two[3] = {typed[3], typed[4], typed[5]};
   const Shape shapes[2] = {shapeOf({&a1, &b1, &c1}, one, tolerance),
                            shapeOf({&a2, &b2, &c2}, two, tolerance)};
+  // Each note a whole sentence, for the first triangle and for the second.
+  const char* const point[2] = {
+      N_("Napomena: prvi trougao nije pravi trougao (sva tri temena su ista tacka), pa je uzet "
+         "kao tacka (%f, %f, %f).\n"),
+      N_("Napomena: drugi trougao nije pravi trougao (sva tri temena su ista tacka), pa je uzet "
+         "kao tacka (%f, %f, %f).\n")};
+  const char* const segment[2] = {
+      N_("Napomena: prvi trougao nije pravi trougao (temena leze na jednoj pravoj), pa je uzet "
+         "kao duz od (%f, %f, %f) do (%f, %f, %f).\n"),
+      N_("Napomena: drugi trougao nije pravi trougao (temena leze na jednoj pravoj), pa je uzet "
+         "kao duz od (%f, %f, %f) do (%f, %f, %f).\n")};
   for (int i = 0; i < 2; ++i) {
     const Point &p = shapes[i].ends[0], &q = shapes[i].ends[1];
     if (shapes[i].corners == 1) {
-      notes += format(
-          "Napomena: %s trougao nije pravi trougao (sva tri temena su ista tacka), pa je uzet kao "
-          "tacka (%f, %f, %f).\n",
-          which[i], X(p), Y(p), Z(p));
+      notes += format(_(point[i]), X(p), Y(p), Z(p));
     } else if (shapes[i].corners == 2) {
-      notes += format(
-          "Napomena: %s trougao nije pravi trougao (temena leze na jednoj pravoj), pa je uzet kao "
-          "duz od (%f, %f, %f) do (%f, %f, %f).\n",
-          which[i], X(p), Y(p), Z(p), X(q), Y(q), Z(q));
+      notes += format(_(segment[i]), X(p), Y(p), Z(p), X(q), Y(q), Z(q));
     }
   }
   return notes;

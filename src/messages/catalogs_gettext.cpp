@@ -1,12 +1,12 @@
 // The programs' catalogs, through GNU gettext: installed under the locale folder, or beside a
 // program that runs from its build folder.
 #include <libintl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <clocale>
 #include <string>
-#include <sys/stat.h>
 
 #include "messages.h"
 

@@ -1,9 +1,9 @@
 // Filling a sentence's pattern with its values, the same for the programs and the page.
+#include "messages.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
-
-#include "messages.h"
 
 std::string formatted(const char* pattern, ...) {
   std::va_list values;
