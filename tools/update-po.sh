@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Gathers the texts marked with _() and N_() in src/ into the template
+# po/trikros.pot and merges it into the catalogs po/sr.po (Serbian in Cyrillic)
+# and po/en.po, so that a new or changed text shows there as untranslated until
+# it is translated. po/sr@latin.po is not translated by hand: it is po/sr.po in
+# Latin letters, made by gettext's own recode-sr-latin. Then says how complete
+# each catalog is.
+#
+#   tools/update-po.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' | sort)
+xgettext --language=C++ --from-code=UTF-8 --keyword=_ --keyword=N_ --add-comments=TRANSLATORS: \
+  --package-name=trikros --msgid-bugs-address=authors@trikros.invalid --sort-by-file \
+  --add-location=file --copyright-holder="the trikros authors" -o po/trikros.pot "${sources[@]}"
+for catalog in po/sr.po po/en.po; do
+  msgmerge --quiet --update --backup=none --no-fuzzy-matching --add-location=file "$catalog" \
+    po/trikros.pot
+done
+msgfilter --keep-header -i po/sr.po -o po/sr@latin.po recode-sr-latin
+sed -i -e 's/^"Language: sr\\n"$/"Language: sr@latin\\n"/' \
+  -e 's/^"Language-Team: Serbian </"Language-Team: Serbian (Latin) </' po/sr@latin.po
+for catalog in po/sr.po po/sr@latin.po po/en.po; do
+  printf '%s: ' "$catalog"
+  msgfmt --check --statistics -o /dev/null "$catalog" 2>&1
+done
