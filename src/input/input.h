@@ -92,8 +92,9 @@ struct TaskText {
 // comment. Line breaks always separate; within a line the numbers are
 // separated by one kind of separator throughout: blanks ("4 5 0"), commas
 // ("4,5,0", "4, 5, 0", as an address holds them) or semicolons ("4;5;0", "2,5;
-// 5,5" from a spreadsheet). Where blanks and commas mix ("3,5 2,1", "2,5, 5,5")
-// the separators are the blanks, so that a decimal comma is refused with its
+// 5,5" from a spreadsheet). Where blanks and commas mix ("3,5 2,1", "2,5, 5,5"),
+// or a line with numbers lacks the separator ("5,5" alone on its line), the
+// separators are the blanks, so that a decimal comma is refused with its
 // advice, never read as two numbers. A separator at the end of a line is not
 // followed by a number; two in a row leave an empty word between them.
 //
