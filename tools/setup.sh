@@ -2,16 +2,19 @@
 # Installs the Debian 12 packages that trikros needs, and only those that are
 # missing. Needs root (or sudo).
 #
-#   tools/setup.sh         what building and running the programs need
+#   tools/setup.sh         what building and running the programs and
+#                          making the package need (the web page, which
+#                          every package holds, is compiled with emscripten)
 #   tools/setup.sh test    that, and what the tests, the fuzzers, the
-#                          benchmarks and the measuring tools need (the
-#                          web page too: emscripten, node and Chromium)
+#                          benchmarks and the measuring tools need (node
+#                          and Chromium for the web page's tests)
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
   freeglut3-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev libpng-dev
   libcairo2-dev fonts-dejavu-core libboost-dev gettext
+  emscripten nlohmann-json3-dev
 )
 if [[ ${1:-} == test ]]; then
   packages+=(
@@ -20,7 +23,7 @@ if [[ ${1:-} == test ]]; then
     xvfb xauth xdotool imagemagick x11-utils poppler-utils libxml2-utils
     valgrind time locales
     lintian desktop-file-utils
-    emscripten nlohmann-json3-dev nodejs chromium chromium-driver python3-selenium python3-pil
+    nodejs chromium chromium-driver python3-selenium python3-pil
   )
 fi
 

@@ -9,6 +9,7 @@
 
 #include "app.h"
 #include "input.h"
+#include "messages.h"
 
 namespace {
 
@@ -20,10 +21,15 @@ bool isBlank(int c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// Words from a stream, with the number of the line each starts on. The text
-// after '#' on a line is a comment.
+// A task file larger than this is not a task: its bytes are not read further.
+constexpr std::size_t kLargestTaskFile = std::size_t{1} << 20;
+
+// Words from a stream, with the number of the line each starts on, or from a
+// task file split beforehand. The text after '#' on a line is a comment.
 struct WordReader {
   std::FILE* input;
+  const TaskText* file = nullptr;  // a task file's words, when it is one
+  std::size_t taken = 0;           // how many of them were read
   int line = 1;
   int ended = '\n';     // what ended the last word: a blank, '\n', '#' or EOF
   int wordsOnLine = 0;  // words read so far from the line being read
@@ -35,6 +41,15 @@ struct WordReader {
   // The next word, or false at the end of the input. A word longer than
   // kLongestWord is kept one character longer, enough to refuse it.
   bool next(std::string& word, int& wordLine) {
+    if (file != nullptr) {
+      if (taken == file->words.size()) {
+        line = file->lines;
+        return false;
+      }
+      line = wordLine = file->words[taken].line;
+      word = file->words[taken++].text;
+      return true;
+    }
     int c = std::fgetc(input);
     for (;; c = std::fgetc(input)) {
       if (c == EOF) return false;
@@ -49,9 +64,12 @@ struct WordReader {
       if (word.size() <= kLongestWord) word += static_cast<char>(c);
     }
     ended = c;
+    // A byte order mark before the first word, which some editors write and
+    // no one sees, is not part of it.
+    if (line == 1 && position == 1 && word.rfind("\xef\xbb\xbf", 0) == 0) word.erase(0, 3);
     if (c == '\n') newLine();
     if (c == '#') skipComment();
-    return true;
+    return !word.empty() || next(word, wordLine);
   }
 
   // The words left on the line of the last word, read and dropped.
@@ -170,7 +188,8 @@ struct Dialogue {
   // Words after the eighteenth: the rest of the line at a terminal (more
   // would mean waiting for it), else the rest of the input.
   void noteIgnored() {
-    const int line = words.line;
+    const bool fileLeft = words.file != nullptr && words.taken < words.file->words.size();
+    const int line = fileLeft ? words.file->words[words.taken].line : words.line;
     const bool onNewLine = source.terminal && words.position > 1;
     const std::string ignored = source.terminal ? words.restOfLine() : words.rest();
     if (ignored.empty()) return;
@@ -213,11 +232,39 @@ std::string whyNotReadable(int error) {
   }
 }
 
+// A task file's words, or a complaint on errors when it is too large or not
+// UTF-8 text. A byte order mark at its start is skipped, CRLF is a line end.
+bool splitTaskFile(const TaskSource& source, TaskText& text) {
+  std::string bytes(kLargestTaskFile + 1, '\0');
+  bytes.resize(std::fread(&bytes[0], 1, bytes.size(), source.input));
+  if (bytes.size() > kLargestTaskFile) {
+    std::fputs(formatted(_("Greska: datoteka \"%s\" je prevelika za zadatak (vise od %zu "
+                           "bajtova); zadatak nije resen.\n"),
+                         source.fileName, kLargestTaskFile)
+                   .c_str(),
+               source.errors);
+    return false;
+  }
+  bytes = withoutByteOrderMark(bytes);
+  if (const int line = notUtf8Line(bytes)) {
+    std::fputs(formatted(_("Greska: %s, red %d: datoteka nije zapisana kao tekst UTF-8; "
+                           "sacuvajte je ponovo kao UTF-8 (ili ASCII); zadatak nije resen.\n"),
+                         source.fileName, line)
+                   .c_str(),
+               source.errors);
+    return false;
+  }
+  text = splitTask(bytes);
+  return true;
+}
+
 }  // namespace
 
 bool readTask(const TaskSource& source, Task& task) {
   task = Task{};
-  Dialogue dialogue{source, WordReader{source.input}};
+  TaskText file;
+  if (source.fileName != nullptr && !splitTaskFile(source, file)) return false;
+  Dialogue dialogue{source, WordReader{source.input, source.fileName ? &file : nullptr}};
   for (int index = 0; index < 18; ++index) {
     TypedNumber number;
     if (!dialogue.read(index, number)) return false;

@@ -1,10 +1,14 @@
 // Reading a typed word as a coordinate: the accepted forms, the bound, and the reasons for refusal.
 #include "input.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+
+#include "messages.h"
 
 namespace {
 
@@ -105,6 +109,87 @@ std::string withPoints(std::string word) {
   return word;
 }
 
+// ---- Splitting a task's text ---------------------------------------------------
+
+constexpr const char* kBlanks = " \t\r\v\f";
+
+bool isBlank(char c) {
+  return c != '\0' && std::strchr(kBlanks, c) != nullptr;
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// The lines of a text, each without its comment and the blanks around it.
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    const std::string line = text.substr(start, end == std::string::npos ? end : end - start);
+    lines.push_back(trimmed(line.substr(0, line.find('#'))));
+    if (end == std::string::npos) return lines;
+    start = end + 1;
+  }
+}
+
+// The words of a line between separators, trimmed; a separator at its end
+// is followed by none.
+std::vector<std::string> piecesOf(const std::string& line, char separator) {
+  std::vector<std::string> pieces;
+  if (line.empty()) return pieces;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = line.find(separator, start);
+    pieces.push_back(trimmed(line.substr(start, end == std::string::npos ? end : end - start)));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  if (pieces.size() > 1 && pieces.back().empty()) pieces.pop_back();
+  return pieces;
+}
+
+// Whether the separator alone separates the numbers of every line that has
+// any: each such line holds it, and no word between two holds a blank. A
+// comma between two words ("3,5") beside one with a blank by it ("2,5, 5,5")
+// is a decimal comma among separators: then it does not.
+bool separatesAll(const std::vector<std::string>& lines, char separator) {
+  bool tight = false, loose = false;
+  for (const std::string& line : lines) {
+    if (line.empty()) continue;
+    if (line.find(separator) == std::string::npos) return false;
+    for (const std::string& piece : piecesOf(line, separator)) {
+      if (piece.find_first_of(kBlanks) != std::string::npos) return false;
+    }
+    for (std::size_t at = line.find(separator); at != std::string::npos;
+         at = line.find(separator, at + 1)) {
+      if (at == 0 || at + 1 == line.size()) continue;
+      (isBlank(line[at - 1]) || isBlank(line[at + 1]) ? loose : tight) = true;
+    }
+  }
+  return !(separator == ',' && tight && loose);
+}
+
+std::vector<std::string> blankSeparated(const std::string& line) {
+  std::vector<std::string> words;
+  for (std::size_t at = line.find_first_not_of(kBlanks); at != std::string::npos;) {
+    const std::size_t end = std::min(line.find_first_of(kBlanks, at), line.size());
+    words.push_back(line.substr(at, end - at));
+    at = line.find_first_not_of(kBlanks, end);
+  }
+  return words;
+}
+
+// How many bytes follow a UTF-8 sequence's first byte; 0 for a byte that
+// cannot start one.
+std::size_t continuationBytes(unsigned char lead) {
+  return lead >= 0xc2 && lead <= 0xdf   ? 1
+         : lead >= 0xe0 && lead <= 0xef ? 2
+         : lead >= 0xf0 && lead <= 0xf4 ? 3
+                                        : 0;
+}
+
 }  // namespace
 
 std::string asShown(const std::string& typed) {
@@ -129,7 +214,11 @@ WordReading readNumberWord(const std::string& word) {
   WordReading reading;
   reading.number.word = word;
   TypedNumber& number = reading.number;
-  // 1. Too long to be a coordinate.
+  // 1. Nothing, or too long to be a coordinate.
+  if (word.empty()) {
+    reading.refusal = Refusal::Missing;
+    return reading;
+  }
   if (word.size() > kLongestWord) {
     reading.refusal = Refusal::TooLong;
     return reading;
@@ -169,6 +258,8 @@ std::string refusalText(const std::string& coordinate, const WordReading& readin
   switch (reading.refusal) {
     case Refusal::None:
       return "";
+    case Refusal::Missing:
+      return formatted(_("kod koordinate %s nije unet broj"), coordinate.c_str());
     case Refusal::DecimalComma:
       return at + typed + ", a decimale se odvajaju tackom, ne zarezom (" +
              asShown(withPoints(reading.number.word)) + ")";
@@ -188,4 +279,46 @@ std::string refusalText(const std::string& coordinate, const WordReading& readin
       break;
   }
   return at + typed + ", sto nije broj (brojevi se pisu kao 3, -2.5, .5, 1e3 ili 1/3)";
+}
+
+TaskText splitTask(const std::string& text) {
+  TaskText task;
+  const std::vector<std::string> lines = linesOf(text);
+  task.lines = static_cast<int>(lines.size());
+  // 1. The one kind of separator: semicolons first, since then a comma is a
+  //    decimal comma; else commas; else blanks.
+  char separator = ' ';
+  if (text.find(';') != std::string::npos && separatesAll(lines, ';')) {
+    separator = ';';
+  } else if (text.find(',') != std::string::npos && separatesAll(lines, ',')) {
+    separator = ',';
+  }
+  // 2. The words, line by line.
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    const std::vector<std::string> words =
+        separator == ' ' ? blankSeparated(lines[k]) : piecesOf(lines[k], separator);
+    for (const std::string& word : words) task.words.push_back({word, static_cast<int>(k) + 1});
+  }
+  return task;
+}
+
+int notUtf8Line(const std::string& bytes) {
+  int line = 1;
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    const auto byte = static_cast<unsigned char>(bytes[at]);
+    if (byte == '\n') ++line;
+    if (byte == 0) return line;  // UTF-16 and UTF-32 put zeros beside ASCII
+    if (byte < 0x80) continue;
+    const std::size_t more = continuationBytes(byte);
+    if (more == 0 || at + more >= bytes.size()) return line;
+    for (std::size_t k = 1; k <= more; ++k) {
+      if ((static_cast<unsigned char>(bytes[at + k]) & 0xc0) != 0x80) return line;
+    }
+    at += more;
+  }
+  return 0;
+}
+
+std::string withoutByteOrderMark(const std::string& text) {
+  return text.rfind("\xef\xbb\xbf", 0) == 0 ? text.substr(3) : text;
 }

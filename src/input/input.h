@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The largest coordinate, in size, that the program takes. Far beyond
 // classroom numbers, and small enough that every product in the computation
@@ -33,7 +34,8 @@ struct TypedNumber {
 
 enum class Refusal {
   None,             // accepted
-  NotANumber,       // "1.5.5", "0x10", "1x", "", ...
+  Missing,          // "": no number where one belongs ("4,,5")
+  NotANumber,       // "1.5.5", "0x10", "1x", ...
   DecimalComma,     // "3,5": a decimal written with a comma
   NotFinite,        // "nan", "inf", "infinity"
   ZeroDenominator,  // "1/0"
@@ -70,3 +72,43 @@ std::string asShown(const std::string& typed);
 // decimals of up to twelve places the two agree): beyond the largest float,
 // infinite.
 float nearestFloat(double value);
+
+// ---- A task written as text -------------------------------------------------
+
+// A word of a task's text and the line it stands on, 1 for the first.
+struct TaskWord {
+  std::string text;
+  int line = 1;
+};
+
+// The words of a task's text (a task file, or the page's address) and the
+// number of its lines.
+struct TaskText {
+  std::vector<TaskWord> words;
+  int lines = 1;
+};
+
+// Splits a task's text into its words. The text after '#' on a line is a
+// comment. Line breaks always separate; within a line the numbers are
+// separated by one kind of separator throughout: blanks ("4 5 0"), commas
+// ("4,5,0", "4, 5, 0", as an address holds them) or semicolons ("4;5;0", "2,5;
+// 5,5" from a spreadsheet). Where blanks and commas mix ("3,5 2,1", "2,5, 5,5"),
+// or a line with numbers lacks the separator ("5,5" alone on its line), the
+// separators are the blanks, so that a decimal comma is refused with its
+// advice, never read as two numbers. A separator at the end of a line is not
+// followed by a number; two in a row leave an empty word between them.
+//
+//   for (const TaskWord& word : splitTask("4,5,0,\n4,1,0").words) use(word.text, word.line);
+TaskText splitTask(const std::string& text);
+
+// Where a task file's bytes are not text in UTF-8 (of which ASCII is a part):
+// the line of the first byte that is not, 0 when all are. A UTF-8 byte order
+// mark at the start belongs to the text; UTF-16 and the old one-byte code
+// pages (Windows-1250 "\xe8") do not.
+//
+//   if (const int line = notUtf8Line(bytes)) complain(line);
+int notUtf8Line(const std::string& bytes);
+
+// The text without a UTF-8 byte order mark at its start, which some editors
+// write and no one sees.
+std::string withoutByteOrderMark(const std::string& text);

@@ -22,6 +22,15 @@ var trikros = (function () {
   var capitalShare = 0.73; // a capital's height in ems, measured at start
   var drawPending = false;
   var timings = {firstPicture: null, paints: []};
+  var noPicture = ''; // why the picture is empty, when it is
+  var lastField = null; // the field the key row types into
+
+  // The texts this script shows, in one place.
+  var texts = {
+    copied: 'Red je kopiran.',
+    selected: 'Red je oznacen: kopirajte ga sa Ctrl+C.',
+    incomplete: 'Zadatak nije potpun: ispravite oznacena polja, pa pritisnite Izracunaj.',
+  };
 
   function element(id) {
     return document.getElementById(id);
@@ -51,9 +60,36 @@ var trikros = (function () {
     });
   }
 
-  // Answers the task in the fields; with a report, the address becomes the
-  // task's link when asked.
-  function answer(updateAddress, note) {
+  // The address holds the task shown, numbers separated by commas; nothing
+  // when a field was refused, so that no one copies an older task.
+  function showTask(reply) {
+    var complete = reply.report !== '';
+    var address = complete ? '#' + reply.words.join(',') : location.pathname + location.search;
+    try {
+      history.replaceState(null, '', address);
+    } catch (error) {
+      location.hash = complete ? address : '';
+    }
+    element('red').value = complete ? reply.words.join(' ') : '';
+    element('red').setAttribute('aria-invalid', String(!complete));
+    element('red-stanje').textContent = complete ? '' : texts.incomplete;
+    noPicture = complete ? '' : reply.picture;
+    canvas.setAttribute('aria-label', reply.picture);
+  }
+
+  // The fixed case whose numbers the fields hold, or '' for another task.
+  function caseShown() {
+    var words = fields().map(function (field) {
+      return field.value.trim();
+    }).join('\n') + '\n';
+    for (var number = 1; number <= 12; ++number) {
+      if (call('trikros_fixed_case', 'string', ['number'], [number]) === words) return String(number);
+    }
+    return '';
+  }
+
+  // Answers the task in the fields; the address and the line to copy follow it.
+  function answer(note) {
     var values = fields().map(function (field) {
       return field.value;
     });
@@ -64,20 +100,14 @@ var trikros = (function () {
     element('napomene').hidden = notes === '';
     element('izvestaj').textContent = reply.report;
     element('objasnjenje').textContent = reply.explanation;
-    if (updateAddress && reply.report) {
-      var address = '#' + reply.words.join(',');
-      try {
-        history.replaceState(null, '', address);
-      } catch (error) {
-        location.hash = address;
-      }
-    }
+    showTask(reply);
     paint();
     return reply;
   }
 
   // A task in the address, trikros.html#4,5,0,...: eighteen numbers separated
-  // by commas, put into the fields. False when the address holds none.
+  // as in a task file (blanks, commas or semicolons), put into the fields.
+  // False when the address holds none.
   function fromAddress() {
     var task = location.hash.slice(1);
     if (!task) return false;
@@ -86,12 +116,12 @@ var trikros = (function () {
     } catch (error) {
       // left as it is: the fields then show what was not understood
     }
-    var numbers = task.split(',');
+    var split = JSON.parse(call('trikros_task_words', 'string', ['string'], [task]));
     fields().forEach(function (field, i) {
-      field.value = i < numbers.length ? numbers[i] : '';
+      field.value = split.words[i];
     });
-    answer(false, numbers.length > 18 ?
-      'Napomena: adresa ima vise od 18 brojeva; oni posle osamnaestog su zanemareni.\n' : '');
+    element('primeri').value = caseShown();
+    answer(split.note);
     return true;
   }
 
@@ -160,8 +190,29 @@ var trikros = (function () {
     list.marks.forEach(function (mark) {
       painters[mark[0]](mark, list);
     });
+    if (noPicture) paintReason(list);
     timings.paints.push(performance.now() - started);
     if (timings.paints.length > 500) timings.paints.shift();
+  }
+
+  // Why the picture is empty, in the middle of the canvas, in lines that fit.
+  function paintReason(list) {
+    context.font = '16px ' + font;
+    context.fillStyle = '#1a1a1a';
+    context.textAlign = 'center';
+    var lines = [''];
+    noPicture.split(' ').forEach(function (word) {
+      var longer = lines[lines.length - 1] + (lines[lines.length - 1] ? ' ' : '') + word;
+      if (context.measureText(longer).width > list.width - 32 && lines[lines.length - 1]) {
+        lines.push(word);
+      } else {
+        lines[lines.length - 1] = longer;
+      }
+    });
+    lines.forEach(function (line, k) {
+      context.fillText(line, list.width / 2, list.height / 2 + 22 * (k - (lines.length - 1) / 2));
+    });
+    context.textAlign = 'start';
   }
 
   function paintSoon() {
@@ -274,9 +325,10 @@ var trikros = (function () {
     paintSoon();
   }
 
+  // Keys act on the picture only while it has the focus: elsewhere arrows
+  // scroll the page and letters are typed, as on every page.
   function onKey(event) {
-    var target = event.target.tagName;
-    if (target === 'INPUT' || target === 'SELECT' || target === 'TEXTAREA') return;
+    if (event.target !== canvas) return;
     if (event.ctrlKey || event.metaKey || event.altKey) return;
     if (event.key === 's' || event.key === 'S') {
       savePicture();
@@ -296,16 +348,54 @@ var trikros = (function () {
     var capital = context.measureText('H').actualBoundingBoxAscent;
     if (capital > 0) capitalShare = capital / 100;
     fit();
+    // Fields a phone fills from its number keyboard (the key row adds what it lacks).
+    fields().forEach(function (field) {
+      field.setAttribute('inputmode', 'decimal');
+      field.setAttribute('autocapitalize', 'off');
+      field.spellcheck = false;
+      field.addEventListener('focus', function () {
+        lastField = field;
+      });
+    });
     // The task in the address, else the first example.
     if (!fromAddress()) {
       fixedCase(1);
-      answer(false);
+      element('primeri').value = '1';
+      answer();
     }
     timings.firstPicture = performance.now();
 
     element('unos').addEventListener('submit', function (event) {
       event.preventDefault();
-      answer(true);
+      answer();
+    });
+    // The key row types into the field last used and leaves the focus there.
+    element('unos').querySelectorAll('[data-znak]').forEach(function (key) {
+      key.addEventListener('mousedown', function (event) {
+        event.preventDefault();
+      });
+      key.addEventListener('click', function () {
+        var field = lastField || fields()[0];
+        field.setRangeText(key.dataset.znak, field.selectionStart, field.selectionEnd, 'end');
+        field.focus();
+        field.dispatchEvent(new Event('input', {bubbles: true}));
+      });
+    });
+    element('kopiraj').addEventListener('click', function () {
+      var line = element('red');
+      var said = function (text) {
+        element('red-stanje').textContent = text;
+      };
+      line.select();
+      if (navigator.clipboard && line.value) {
+        navigator.clipboard.writeText(line.value).then(function () {
+          said(texts.copied);
+        }, function () {
+          said(texts.selected);
+        });
+      } else {
+        said(line.value ? texts.selected : texts.incomplete);
+      }
     });
     // A field typed into no longer holds the example chosen.
     fields().forEach(function (field) {
@@ -316,7 +406,7 @@ var trikros = (function () {
     element('primeri').addEventListener('change', function (event) {
       if (!event.target.value) return;
       fixedCase(Number(event.target.value));
-      answer(true);
+      answer();
     });
     element('objasni').addEventListener('click', function (event) {
       var hidden = !element('objasnjenje').hidden;

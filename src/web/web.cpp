@@ -5,6 +5,7 @@
 // that answers returns JSON, which stays valid until the next call.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -16,6 +17,7 @@
 #include "drawing.h"
 #include "explanation.h"
 #include "input.h"
+#include "messages.h"
 #include "scene.h"
 
 namespace {
@@ -89,6 +91,30 @@ std::string trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+// The picture told in words, for those who cannot see it: what it shows and
+// the answer, or why it is empty.
+const char* pictureText(bool complete, const Intersection& answer) {
+  static const char* const kByCount[kMaxCorners + 1] = {
+      N_("Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom; trouglovi se ne "
+         "seku."),
+      N_("Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom, a crvenom njihov "
+         "presek, tacka M."),
+      N_("Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom, a crvenom njihov "
+         "presek, duz MN."),
+      N_("Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom, a crvenom njihov "
+         "presek, trougao MNP."),
+      N_("Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom, a crvenom njihov "
+         "presek, cetvorougao MNPQ."),
+      N_("Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom, a crvenom njihov "
+         "presek, petougao MNPQR."),
+      N_("Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom, a crvenom njihov "
+         "presek, sestougao MNPQRS."),
+  };
+  if (!complete)
+    return _("Slike nema: neki broj zadatka nije prihvacen (greska je navedena kod polja).");
+  return _(kByCount[std::clamp(answer.count, 0, kMaxCorners)]);
+}
+
 }  // namespace
 
 extern "C" {
@@ -120,9 +146,7 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
     const std::string& word = words[static_cast<std::size_t>(i)];
     const WordReading reading = readNumberWord(word);
     std::string complaint;
-    if (word.empty()) {
-      complaint = std::string("Greska: kod koordinate ") + kCoordinateNames[i] + " nije unet broj.";
-    } else if (reading.refusal != Refusal::None) {
+    if (reading.refusal != Refusal::None) {
       complaint = "Greska: " + refusalText(kCoordinateNames[i], reading) + ".";
     } else {
       putNumber(task, i, reading.number);
@@ -135,17 +159,39 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
   scene = Scene{};
   view = firstView(view.width, view.height);
   std::string notes, report, explanation = "\n" + std::string(kIncompleteTask) + "\n";
+  Intersection intersection;
   if (complete) {
     const TaskAnswer answer = answerTask(task);
     notes = answer.notes;
     report = answer.report;
+    intersection = answer.intersection;
     explanation = explanationText(explain(task.words, answer.intersection));
   }
   return answeredJson(Json{{"complaints", complaints},
                        {"words", taken},
                        {"notes", notes},
                        {"report", report},
-                       {"explanation", explanation}});
+                       {"explanation", explanation},
+                       {"picture", pictureText(complete, intersection)}});
+}
+
+// A task written as a line, as the address holds it: eighteen numbers
+// separated by blanks, commas or semicolons, read as a task file is (see
+// splitTask). Returns {"words": [18 words, "" where none], "note": ...}, the
+// note saying when there were more than eighteen.
+//
+//   const task = JSON.parse(Module.ccall('trikros_task_words', 'string', ['string'], [text]));
+EMSCRIPTEN_KEEPALIVE const char* trikros_task_words(const char* text) {
+  const TaskText split = splitTask(text);
+  Json words = Json::array();
+  for (std::size_t i = 0; i < 18; ++i)
+    words.push_back(i < split.words.size() ? split.words[i].text : "");
+  const bool more = split.words.size() > 18;
+  return answeredJson(
+      Json{{"words", words},
+           {"note", more ? _("Napomena: adresa ima vise od 18 brojeva; oni posle osamnaestog su "
+                             "zanemareni.\n")
+                         : ""}});
 }
 
 // The eighteen numbers of fixed case 1 to 12 (those of trikros-case01 to

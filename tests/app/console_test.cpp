@@ -131,6 +131,8 @@ TEST(Console, WordsAreReadWholeOrTheProgramStops) {
       {"0 -1000000.5", 1, "Greska: kod koordinate a1.y broj -1000000.5 je po apsolutnoj", ""},
       {"1 2 3 2000001/2", 3, "Greska: kod koordinate b1.x broj 2000001/2 je po apsolutnoj", ""},
       {"1 2 3 4 -2e7", 4, "Greska: kod koordinate b1.y broj -2e7 je po apsolutnoj", ""},
+      // Zero and a tiny number with a large exponent are within the bound.
+      {"0e999 -1e-999 0 4 0 0 0 4 0 0 0 5 4 0 5 0 4 5\n", -1, "", "Zadati trouglovi se ne seku.\n"},
       {"-1000000 -1e6 0 1000000 -1000000 0 1e6 2000000/2 0 0 0 5 100 0 5 0 100 5\n", -1, "",
        "Zadati trouglovi se ne seku.\n"},
       // Every form of one point, a triangle whose corners coincide.
@@ -139,6 +141,7 @@ TEST(Console, WordsAreReadWholeOrTheProgramStops) {
        "tacka (0.500000, -3.000000, 0.000000).\n",
        "Presek zadatih trouglova je Tacka:\nM (0.500000, -3.000000, 0.000000).\n"},
       {kPair + " # the end\n", -1, "", kCase02},
+      {"\xef\xbb\xbf" + kPair, -1, "", kCase02},  // a byte order mark from an editor
       {kPair + " 7 8 9 10\n", -1,
        "Napomena: ono sto je uneto posle osamnaestog broja je zanemareno (\"7 8 9 ...\").\n",
        kCase02},
@@ -165,6 +168,13 @@ TEST(Console, WordsAreReadWholeOrTheProgramStops) {
 TEST(Console, TasksInFiles) {
   const std::string file = ::testing::TempDir() + "zadatak" + std::to_string(getpid()) + ".txt";
   const std::string folder = ::testing::TempDir();
+  const std::string kCase02 =
+      "Prvi trougao: a1 (4, 5, 0), b1 (4, 1, 0), c1 (1, 5, 0)\n"
+      "Drugi trougao: a2 (4, 3, 0), b2 (4, 6, 3), c2 (2, 3, 5)\n"
+      "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n";
+  const std::string kNotUtf8 =
+      "datoteka nije zapisana kao tekst UTF-8; sacuvajte je ponovo kao "
+      "UTF-8 (ili ASCII); zadatak nije resen.\n";
   struct Row {
     std::string text;  // the file's content; empty: no file at all
     std::string out;
@@ -173,10 +183,24 @@ TEST(Console, TasksInFiles) {
   } rows[] = {
       {"# Zadatak 2: trougao dodiruje ravan drugog\n4 5 0  4 1 0  1 5 0   # prvi\n"
        "4 3 0  4 6 3  2 3 5   # drugi\n",
-       "Prvi trougao: a1 (4, 5, 0), b1 (4, 1, 0), c1 (1, 5, 0)\n"
-       "Drugi trougao: a2 (4, 3, 0), b2 (4, 6, 3), c2 (2, 3, 5)\n"
-       "Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).\n",
-       "Prozor sa slikom", 1},
+       kCase02, "Prozor sa slikom", 1},
+      // Commas as in the address, from Notepad: a byte order mark, CRLF, trailing commas.
+      {"\xef\xbb\xbf"
+       "4,5,0,4,1,0,1,5,0,\r\n4,3,0,4,6,3,2,3,5,\r\n",
+       kCase02, "Prozor sa slikom", 1},
+      {"4;5;0;4;1;0;1;5;0\n2,5;5,5;0", "",
+       "Greska: " + file + ", red 2: kod koordinate a2.x uneto je \"2,5\", a decimale", 2},
+      {"4 5 0 4 1 0 3,5 2,1 0", "",
+       "Greska: " + file + ", red 1: kod koordinate c1.x uneto je \"3,5\", a decimale", 2},
+      {"4,5,0,4,,0", "",
+       "Greska: " + file + ", red 1: kod koordinate b1.y nije unet broj; zadatak nije resen.\n", 2},
+      {"4 5 0\n# \xe8"
+       "etvorougao\n",
+       "", "Greska: " + file + ", red 2: " + kNotUtf8, 2},
+      {std::string("\xff\xfe"
+                   "4\0",
+                   4),
+       "", "Greska: " + file + ", red 1: " + kNotUtf8, 2},
       {"4 5 0\n4 1 0\n1 5,5 0\n", "",
        "Greska: " + file + ", red 3: kod koordinate c1.y uneto je \"5,5\"", 2},
       {"4 5 0\n4 1 0\n", "",
@@ -289,6 +313,13 @@ TEST(Console, AtATerminalARefusedWordIsAskedForAgain) {
        "b2.z = c2.x = c2.y = c2.z = Presek zadatih trouglova je Tacka:\r\nM (4.000000, 3.000000, "
        "0.000000).\r\n",
        1},
+      // A word refused at the start of its line: no blank line before the
+      // complaint, and the prompt again without its heading.
+      {{{"a1.x = ", "x\n"}, {"ponovo.\r\na1.x = ", "\x04"}},
+       "Uneti tacke prvog trougla:\r\na1.x = x\r\nGreska: kod koordinate a1.x uneto je \"x\", sto "
+       "nije broj (brojevi se pisu kao 3, -2.5, .5, 1e3 ili 1/3). Unesite ponovo.\r\na1.x = \r\n"
+       "Unos je prekinut kod koordinate a1.x; zadatak nije resen.\r\n",
+       2},
       {{{"a1.x = ", "4\n"}, {"a1.y = ", "\x04"}},
        "Uneti tacke prvog trougla:\r\na1.x = 4\r\na1.y = \r\nUnos je prekinut kod koordinate a1.y; "
        "zadatak nije resen.\r\n",

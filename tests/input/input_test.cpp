@@ -36,4 +36,39 @@ TEST(RefusalText, ShowsControlCharactersAsQuestionMarks) {
       "1e3 ili 1/3)");
 }
 
+// A task's text in words, "line:word" each: one kind of separator throughout, a
+// decimal comma among blanks left to be refused with its advice.
+TEST(SplitTask, OneKindOfSeparatorThroughout) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"4 5\t0 # a1\r\n\n4,5", "1:4 1:5 1:0 3:4,5"},
+      {"4,5,0,\r\n4,1,0,", "1:4 1:5 1:0 2:4 2:1 2:0"},  // a trailing comma is not a number
+      {"4, 5 ,0 # a1, b1", "1:4 1:5 1:0"},
+      {"4,,5,,", "1:4 1: 1:5 1:"},  // two in a row leave a word out
+      {"2,5;5,5; 0;", "1:2,5 1:5,5 1:0"},
+      {"3,5 2,1", "1:3,5 1:2,1"},
+      {"2,5, 5,5", "1:2,5, 1:5,5"},    // commas between words and beside blanks: blanks separate
+      {"4\n5,5\n0", "1:4 2:5,5 3:0"},  // a line without a comma: blanks separate
+      {"4;5 6", "1:4;5 1:6"},
+  };
+  for (const auto& [text, expected] : rows) {
+    std::string words;
+    for (const TaskWord& word : splitTask(text).words) {
+      words += (words.empty() ? "" : " ") + std::to_string(word.line) + ":" + word.text;
+    }
+    EXPECT_EQ(words, expected) << text;
+  }
+  EXPECT_EQ(splitTask("4\n5\n").lines, 3);
+}
+
+TEST(NotUtf8Line, NamesTheLineOfTheFirstByteThatIsNotUtf8) {
+  const std::pair<std::string, int> rows[] = {
+      {"\xef\xbb\xbf# \xc4\x8d is UTF-8\n4", 0},
+      {"4\n# \xe8 is Windows-1250", 2},
+      {std::string("4\0 \0", 4), 1},
+      {"4 \xc4", 1},
+      {"\xff\xfe 4", 1},
+  };
+  for (const auto& [bytes, line] : rows) EXPECT_EQ(notUtf8Line(bytes), line) << bytes;
+}
+
 }  // namespace

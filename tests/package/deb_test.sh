@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks what a teacher's
 # machine would get from it: the thirteen programs, runnable as installed,
-# with their manual pages, the menu entry and its icon; Depends naming the
-# window libraries they need; the web page when it has been built; and nothing
-# for lintian to complain about.
+# with their manual pages, the menu entries and their icon; Depends naming the
+# window libraries they need and xdg-utils; the web page, answering a task in
+# its address; and nothing for lintian to complain about.
 #
 #   deb_test.sh BUILD_DIR [WEB_PAGE]
 set -euo pipefail
@@ -24,6 +24,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libglut* ]] || fail "Depends lacks freeglut: $depends"
 [[ $depends == *libcairo2* ]] || fail "Depends lacks cairo: $depends"
 [[ $depends =~ libopengl0|libgl1|libglx0 ]] || fail "Depends lacks GL: $depends"
+[[ $depends == *xdg-utils* ]] || fail "Depends lacks xdg-utils (the menu opens the page): $depends"
 [[ $(dpkg-deb -f "$deb" Package) == trikros ]] || fail "package name is not trikros"
 
 dpkg-deb -x "$deb" "$work/root"
@@ -32,18 +33,16 @@ for number in 01 02 03 04 05 06 07 08 09 10 11 12; do programs+=("trikros-case$n
 for program in "${programs[@]}"; do
   [[ -x $work/root/usr/bin/$program ]] || fail "missing: /usr/bin/$program"
 done
-expected=(usr/share/applications/trikros.desktop usr/share/icons/hicolor/scalable/apps/trikros.svg
+expected=(usr/share/applications/trikros.desktop usr/share/applications/trikros-console.desktop
+  usr/libexec/trikros/open-page usr/share/trikros/trikros.html usr/share/icons/hicolor/scalable/apps/trikros.svg
   usr/share/doc/trikros/copyright usr/share/doc/trikros/changelog.gz
   usr/share/doc/trikros/examples/zadatak.txt usr/share/locale/en/LC_MESSAGES/trikros.mo
   usr/share/locale/sr/LC_MESSAGES/trikros.mo usr/share/locale/sr@latin/LC_MESSAGES/trikros.mo)
 for program in "${programs[@]}"; do
   expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
 done
-if [[ -n $page && -f $page ]]; then
-  expected+=(usr/share/trikros/trikros.html)
-  cmp -s "$page" "$work/root/usr/share/trikros/trikros.html" ||
-    fail "the package's trikros.html is not the web page built ($page)"
-fi
+[[ -z $page ]] || cmp -s "$page" "$work/root/usr/share/trikros/trikros.html" ||
+  fail "the package's trikros.html is not the web page built ($page)"
 unexpected=$(comm -3 <(printf '%s\n' "${expected[@]}" | sort) \
   <(cd "$work/root" && find . -type f | sed 's|^\./||' | sort))
 [[ -z $unexpected ]] || fail "the package's files differ from the list (left: missing, right: extra):
@@ -56,8 +55,39 @@ version=$(dpkg-deb -f "$deb" Version)
 [[ $(zcat "$work/root/usr/share/doc/trikros/changelog.gz" | head -n 1) == "trikros ($version) "* ]] ||
   fail "the changelog's latest entry is not $version"
 
-desktop-file-validate "$work/root/usr/share/applications/trikros.desktop" ||
-  fail "desktop-file-validate rejects trikros.desktop"
+for entry in trikros trikros-console; do
+  desktop-file-validate "$work/root/usr/share/applications/$entry.desktop" ||
+    fail "desktop-file-validate rejects $entry.desktop"
+done
+# The menu entry Trikros hands the installed page to xdg-open.
+mkdir "$work/bin" && printf '#!/bin/sh\necho "$@"\n' >"$work/bin/xdg-open" && chmod +x "$work/bin/xdg-open"
+grep -qx 'Exec=/usr/libexec/trikros/open-page' "$work/root/usr/share/applications/trikros.desktop" &&
+  opened=$(PATH="$work/bin:$PATH" "$work/root/usr/libexec/trikros/open-page") && [[ -f $opened ]] &&
+  cmp -s "$opened" "$work/root/usr/share/trikros/trikros.html" ||
+  fail "the menu entry Trikros does not open the installed page"
+
+# The installed page, opened from the disk with a task in its address, answers it.
+answer=$(timeout 180 /usr/bin/python3 - "$work/root/usr/share/trikros/trikros.html" "$work/profile" <<'EOF' || true
+import pathlib, sys
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+options = webdriver.ChromeOptions()
+options.binary_location = "/usr/bin/chromium"
+for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--user-data-dir=" + sys.argv[2]):
+    options.add_argument(argument)
+browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+try:
+    browser.get(pathlib.Path(sys.argv[1]).as_uri() + "#4,5,0,4,1,0,1,5,0,4,3,0,4,6,3,2,3,5")
+    WebDriverWait(browser, 120).until(lambda b: b.execute_script(
+        "return document.body.classList.contains('spremno')"))
+    print(browser.execute_script("return document.getElementById('izvestaj').textContent"))
+finally:
+    browser.quit()
+EOF
+)
+[[ $answer == $'Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).' ]] ||
+  fail "the installed page does not answer the task in its address: $answer"
 
 # Every error or warning that lintian's default profile finds fails the test;
 # so does a missing lintian.

@@ -14,6 +14,7 @@ import tempfile
 
 from PIL import Image
 from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
@@ -58,6 +59,22 @@ try:
     WebDriverWait(browser, 30).until(
         lambda b: b.execute_script("return document.body.classList.contains('spremno')"))
     check("the report of a task in the address", text("izvestaj"), console(task)[0])
+    # Every field is named for a screen reader by its coordinate; the picture by its answer.
+    check("the fields' accessible names",
+          [browser.find_element(By.ID, f).accessible_name for f in FIELDS],
+          [f"{f[:2]}, {f[2]}" for f in FIELDS])
+    check("the picture's accessible name", browser.find_element(By.ID, "platno").accessible_name,
+          "Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom, a crvenom njihov "
+          "presek, duz MN.")
+
+    # The address as a task file: blanks, or commas with a trailing one; the list shows case 2.
+    case02 = "4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5".split()
+    for address in (" ".join(case02), ",".join(case02) + ","):
+        browser.execute_script("location.hash = arguments[0]", address)
+        check(f"the report of #{address}", text("izvestaj"), console(case02)[0])
+        check(f"the address and the list after #{address}", browser.execute_script(
+            "return [location.hash, document.getElementById('primeri').value]"),
+            ["#" + ",".join(case02), "2"])
 
     # 2. Typed into the fields, with Enter in the last one; the address follows.
     typed = "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 2 3 0".split()
@@ -94,6 +111,26 @@ try:
     complaint = console(typed)[1].split(";")[0]  # the console goes on: "; zadatak nije resen."
     check("the complaint for 3,5", text("prvi").count(complaint), 1)
     check("the report after a refused field", text("izvestaj"), "")
+    check("the address after a refused field", browser.execute_script("return location.href"),
+          page.as_uri())
+    check("the picture's name after a refused field", picture.accessible_name,
+          "Slike nema: neki broj zadatka nije prihvacen (greska je navedena kod polja).")
+
+    # 6. Outside the picture the keys are the page's: Down scrolls, a letter leaves it alone.
+    browser.set_window_size(800, 600)
+    browser.find_element(By.ID, "a1y").clear()
+    browser.find_element(By.ID, "a1y").send_keys("1", Keys.ENTER)
+    pixels = lambda: browser.execute_script("return document.getElementById('platno').toDataURL()")
+    before = pixels()
+    browser.execute_script("window.scrollTo(0, 0)")
+    browser.find_element(By.TAG_NAME, "h1").click()
+    ActionChains(browser).send_keys(Keys.ARROW_DOWN, "t").perform()
+    try:  # a smooth scroll takes a moment
+        scrolled = WebDriverWait(browser, 5).until(lambda b: b.execute_script("return scrollY > 0"))
+    except TimeoutException:
+        scrolled = False
+    check("the page scrolled by Down outside the picture", scrolled, True)
+    check("the picture after Down and T outside it", pixels() == before, True)
 finally:
     browser.quit()
     profile.cleanup()
