@@ -208,8 +208,10 @@ std::optional<Pair> inOnePlane(Draw& draw, int range, Placing placing) {
   }
   if (!two) return std::nullopt;
   Pair pair;
-  for (std::size_t k = 0; k < 3; ++k)
-    pair[k] = grid.at((*one)[k]), pair[k + 3] = grid.at((*two)[k]);
+  for (std::size_t k = 0; k < 3; ++k) {
+    pair[k] = grid.at((*one)[k]);
+    pair[k + 3] = grid.at((*two)[k]);
+  }
   return pair;
 }
 
@@ -228,8 +230,10 @@ std::optional<Pair> inSpace(Draw& draw, int range, Placing placing) {
                  placing == Placing::OnEdge ? std::optional<Flat>(Flat{0, 0}) : std::nullopt);
   if (!two) return std::nullopt;
   Pair pair;
-  for (std::size_t k = 0; k < 3; ++k)
-    pair[k] = first.at((*one)[k]), pair[k + 3] = second.at((*two)[k]);
+  for (std::size_t k = 0; k < 3; ++k) {
+    pair[k] = first.at((*one)[k]);
+    pair[k + 3] = second.at((*two)[k]);
+  }
   return pair;
 }
 
@@ -321,8 +325,9 @@ std::optional<std::vector<Vec>> answerIfKept(const Pair& pair, const TaskKind& k
   }
   for (std::size_t i = 0; i < answer.size(); ++i) {
     for (std::size_t j = i + 1; j < answer.size(); ++j) {
-      if (measures::squaredLength(answer[j] - answer[i]) < kReadable * kReadable)
+      if (measures::squaredLength(answer[j] - answer[i]) < kReadable * kReadable) {
         return std::nullopt;
+      }
     }
   }
   if (!hasMargins(c, answer, marginFor(c))) return std::nullopt;
@@ -336,6 +341,7 @@ std::optional<std::vector<Vec>> answerIfKept(const Pair& pair, const TaskKind& k
 
 std::optional<PracticeTask> newTask(TaskKind kind, std::uint64_t seed, int range) {
   if (range < kSmallestRange || range > kLargestRange) return std::nullopt;
+  if (kind.count < kAnyCount || kind.count > 6) return std::nullopt;
   // 1. What is left to the seed, each from its own stream.
   if (kind.count == kAnyCount) kind.count = drawFor(seed, kCountStream).between(0, 6);
   if (kind.count >= 3) {

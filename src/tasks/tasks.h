@@ -71,7 +71,8 @@ struct PracticeTask {
 // A new task of the kind from the seed, corners within +-range (kSmallestRange to
 // kLargestRange). A count or setting left Any is drawn from the seed apart from the task itself,
 // so that the kind it came out as, given with the same seed, gives the same task. Nothing for a
-// polygon in space, a range out of bounds, or (never seen for any seed) no task found.
+// polygon in space, a count beyond 6, a range out of bounds, or (never seen for any seed) no
+// task found.
 //
 //   const std::optional<PracticeTask> task = newTask(TaskKind{2, Setting::Space}, 12345, 6);
 std::optional<PracticeTask> newTask(TaskKind kind, std::uint64_t seed, int range);

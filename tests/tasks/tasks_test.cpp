@@ -11,6 +11,10 @@ namespace {
 using exact::Rational;
 using exact::Vec;
 
+int sign(const Rational& q) {
+  return q < 0 ? -1 : q > 0 ? 1 : 0;
+}
+
 std::array<Vec, 6> cornersOf(const PracticeTask& task) {
   std::array<Vec, 6> c;
   for (std::size_t k = 0; k < 6; ++k) {
@@ -62,6 +66,7 @@ TEST(NewTasks, KeepToWhatATaskPromises) {
   for (const char* word : kinds) {
     const TaskKind asked = *readTaskKind(word).kind;
     std::set<std::array<int, 18>> different;
+    std::set<Setting> settings;
     for (std::uint64_t seed = 1; seed <= 500; ++seed) {
       SCOPED_TRACE(std::string(word) + " seed " + std::to_string(seed));
       const std::optional<PracticeTask> task = newTask(asked, seed, kDefaultRange);
@@ -75,6 +80,19 @@ TEST(NewTasks, KeepToWhatATaskPromises) {
       const bool onePlane = exact::dot(n, c[3] - c[0]) == 0 && exact::dot(n, c[4] - c[0]) == 0 &&
                             exact::dot(n, c[5] - c[0]) == 0;
       EXPECT_EQ(onePlane, task->kind.setting == Setting::OnePlane);
+      settings.insert(task->kind.setting);
+      // No common point in space: still one triangle crosses the other's plane.
+      if (asked.count == 0 && !onePlane) {
+        std::size_t crossing = 0;
+        for (std::size_t t = 0; t < 6; t += 3) {
+          const std::size_t o = 3 - t;
+          const Vec m = exact::cross(c[o + 1] - c[o], c[o + 2] - c[o]);
+          std::set<int> sides;
+          for (std::size_t k = t; k < t + 3; ++k) sides.insert(sign(exact::dot(m, c[k] - c[o])));
+          crossing += sides.count(-1) * sides.count(1);
+        }
+        EXPECT_GT(crossing, 0u);
+      }
       if (asked.setting != Setting::Any) {
         EXPECT_EQ(task->kind.setting, asked.setting);
       }
@@ -84,13 +102,24 @@ TEST(NewTasks, KeepToWhatATaskPromises) {
         }
       }
       for (const int number : task->numbers) EXPECT_LE(std::abs(number), kDefaultRange);
+      for (std::size_t i = 0; i < truth.size(); ++i) {
+        for (std::size_t j = i + 1; j < truth.size(); ++j) {
+          const Vec d = truth[j] - truth[i];
+          EXPECT_GE(exact::dot(d, d), Rational(1, 4)) << "corners of the answer half apart";
+        }
+      }
       EXPECT_TRUE(properAndNotThin(c));
       EXPECT_TRUE(hasMargins(c, truth, marginFor(c)));
       EXPECT_TRUE(reportAgrees(taskWords(*task), truth));
       EXPECT_EQ(taskFileText(*newTask(asked, seed, kDefaultRange)), taskFileText(*task));
     }
     EXPECT_GT(different.size(), 490u) << word;
+    EXPECT_EQ(settings.size(), asked.setting == Setting::Any && asked.count < 3 ? 2u : 1u) << word;
   }
+  // With no kind asked, every kind comes.
+  std::set<int> counts;
+  for (std::uint64_t seed = 1; seed <= 100; ++seed) counts.insert(newTask({}, seed, 6)->kind.count);
+  EXPECT_EQ(counts.size(), 7u);
 }
 
 // The bytes of one seed, on every machine: the generator and the mapping are the program's own.
@@ -110,52 +139,50 @@ TEST(NewTasks, TheSameSeedGivesTheSameBytes) {
   EXPECT_NE(worksheetTaskSeed(5, 1), worksheetTaskSeed(6, 0));
 }
 
-// Each margin on both sides of its edge: exactly the margin holds, a little less does not.
+// Each margin on both sides of its edge: exactly the margin holds, a little less does not. The
+// first triangle is (0, 0, 0) (4, 0, 0) (0, 4, 0) in z = 0 but where a row gives its own.
 TEST(Margins, EachDecisionOnBothSidesOfItsEdge) {
   const auto v = [](Rational x, Rational y, Rational z) { return Vec{x, y, z}; };
   const Rational m{1, 1000}, under = m * Rational(999, 1000);
+  using Three = std::array<Vec, 3>;
+  const Three base{v(0, 0, 0), v(4, 0, 0), v(0, 4, 0)};
   const struct {
     const char* what;
-    std::array<Vec, 6> corners;
-    std::vector<Vec> answer;
+    Three second;
     bool holds;
+    Three first{};
+    std::vector<Vec> answer{};
   } rows[] = {
-      {"a corner the margin above the other plane",
-       {v(0, 0, 0), v(4, 0, 0), v(0, 4, 0), v(1, 1, m), v(5, 1, 1), v(1, 5, 1)},
-       {},
-       true},
-      {"a corner less than the margin above it",
-       {v(0, 0, 0), v(4, 0, 0), v(0, 4, 0), v(1, 1, under), v(5, 1, 1), v(1, 5, 1)},
-       {},
-       false},
+      {"a corner the margin above the other plane", {v(1, 1, m), v(5, 1, 1), v(1, 5, 1)}, true},
+      {"a corner less than that", {v(1, 1, under), v(5, 1, 1), v(1, 5, 1)}, false},
       {"in one plane, a corner the margin from an edge's line",
-       {v(0, 0, 0), v(4, 0, 0), v(0, 4, 0), v(1, -m, 0), v(3, -2, 0), v(2, -3, 0)},
-       {},
+       {v(1, -m, 0), v(3, -2, 0), v(2, -3, 0)},
        true},
-      {"in one plane, a corner nearer an edge's line",
-       {v(0, 0, 0), v(4, 0, 0), v(0, 4, 0), v(1, -under, 0), v(3, -2, 0), v(2, -3, 0)},
-       {},
+      {"in one plane, a corner nearer", {v(1, -under, 0), v(3, -2, 0), v(2, -3, 0)}, false},
+      {"in one plane, a corner on an edge's line", {v(5, 0, 0), v(6, 2, 0), v(7, -1, 0)}, true},
+      // The second triangle, in y = 0, crosses z = 0 from x = 4 + m on, past the first's corner.
+      {"two cuts the margin apart", {v(4 + m, 0, -1), v(4 + m, 0, 1), v(6, 0, 0)}, true},
+      {"two cuts nearer", {v(4 + under, 0, -1), v(4 + under, 0, 1), v(6, 0, 0)}, false},
+      {"two cuts overlapping by less",
+       {v(4 - under, 0, -1), v(4 - under, 0, 1), v(6, 0, 0)},
        false},
-      {"in one plane, a corner on an edge's line",
-       {v(0, 0, 0), v(4, 0, 0), v(0, 4, 0), v(5, 0, 0), v(6, 2, 0), v(7, -1, 0)},
-       {},
-       true},
-      // The second triangle, in y = 0, crosses z = 0 from x = 4 + m, past the first's corner.
-      {"two cuts the margin apart",
-       {v(0, 0, 0), v(4, 0, 0), v(0, 4, 0), v(4 + m, 0, -1), v(4 + m, 0, 1), v(6, 0, 0)},
-       {},
-       true},
-      {"two cuts nearer than the margin",
-       {v(0, 0, 0), v(4, 0, 0), v(0, 4, 0), v(4 + under, 0, -1), v(4 + under, 0, 1), v(6, 0, 0)},
-       {},
-       false},
+      // The second triangle's edge from (-10, 0, -m) to (10, 0, m) runs a hair above the line
+      // where the planes meet, beside the first triangle's cut from x = 4 to 8.
+      {"a cut's end nearer than the margin to the other triangle",
+       {v(-10, 0, -m), v(10, 0, m), v(0, 0, 5)},
+       false,
+       {v(4, 0, 0), v(8, 0, 0), v(6, 3, 0)}},
       {"corners of the answer nearer than the margin",
-       {v(0, 0, 0), v(4, 0, 0), v(0, 4, 0), v(1, 1, 0), v(3, 1, 0), v(1, 3, 0)},
-       {v(1, 1, 0), v(1 + under, 1, 0)},
-       false},
+       {v(1, 1, 0), v(3, 1, 0), v(1, 3, 0)},
+       false,
+       base,
+       {v(1, 1, 0), v(1 + under, 1, 0)}},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(hasMargins(row.corners, row.answer, m), row.holds) << row.what;
+    const Three& first = row.first[1] == Vec{} ? base : row.first;
+    const std::array<Vec, 6> corners{first[0],      first[1],      first[2],
+                                     row.second[0], row.second[1], row.second[2]};
+    EXPECT_EQ(hasMargins(corners, row.answer, m), row.holds) << row.what;
   }
   // Every altitude at least 1: the altitude onto the base of (0,0) (2,0) (1,h) is h.
   const auto lifted = [&v](Rational h) {
@@ -175,6 +202,7 @@ TEST(Margins, TheReportAgreesToThePrintedDigits) {
   EXPECT_TRUE(reportAgrees(words, {v(1, 3), v(1, 1), v(Rational(3) + Rational(4, 10000000), 1)}));
   EXPECT_FALSE(reportAgrees(words, {v(1, 1), v(Rational(3) + Rational(6, 10000000), 1), v(1, 3)}));
   EXPECT_FALSE(reportAgrees(words, {v(1, 1), v(3, 1)}));
+  EXPECT_FALSE(reportAgrees(words, {v(1, 1), v(3, 1), v(1, 3), v(2, 2)}));
 }
 
 // A student's answers to a quadrilateral in z = 0 and to a point in space, with the sentences
@@ -260,6 +288,10 @@ TEST(Checker, RoundedCornersAndRefusedWords) {
   const Verdict roundedBadly = checkAnswer(hexagon, StudentAnswer{1, {{"3.66", "1", "0"}}});
   EXPECT_EQ(roundedBadly.lines[2],
             "Tacka M = (3.66, 1, 0) jeste zajednicka, ali nije teme preseka.");
+  // 2.25 is exactly half a tenth from 2.3: still its rounding.
+  EXPECT_EQ(
+      checkAnswer(hexagon, StudentAnswer{1, {{"2.3", "2.3", "0"}}}).lines[2],
+      "Tacka M = (2.3, 2.3, 0) je samo priblizno teme preseka; napisite ga tacno, razlomcima.");
   const Verdict refused = checkAnswer(hexagon, StudentAnswer{1, {{"3,5", "", "0"}}});
   EXPECT_FALSE(refused.complete);
   EXPECT_EQ(refused.complaints,
