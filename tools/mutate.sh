@@ -23,8 +23,8 @@
 # The slips are made in a copy of the tracked files, build/mutate/tree, never
 # in the working tree, and each is undone before the next (also on Ctrl-C).
 # The copy keeps its build folder between slips and between runs, so only
-# what a slip touches is compiled again. For each slip the kernel and
-# intersection test programs are built and run first (a few seconds; the
+# what a slip touches is compiled again. For each slip the kernel,
+# intersection and tasks test programs are built and run first (seconds; the
 # fingerprints of many reports last, so that the line printed names the row
 # that states the answer); only a slip they miss waits for the whole build
 # and the whole suite (ctest, which stops at the first failure).
@@ -186,11 +186,12 @@ first_failure() {
 }
 
 # Runs the tests on the copy as it is. Prints "passed", or "failed TEST", or
-# "broken" when it does not build. The kernel and intersection programs come
+# "broken" when it does not build. The kernel, intersection and tasks programs come
 # first; --quick stops after them.
 run_tests() {
   local out=$1
-  if ! cmake --build "$binary" -j2 --target geometry_test intersection_test >"$out.build" 2>&1; then
+  if ! cmake --build "$binary" -j2 --target geometry_test intersection_test tasks_test \
+    >"$out.build" 2>&1; then
     echo broken
     return
   fi
@@ -198,7 +199,7 @@ run_tests() {
   # reports (which tell only that something changed) after them.
   local run
   for run in "geometry/geometry_test" "intersection/intersection_test --gtest_filter=-Fingerprint.*" \
-    "intersection/intersection_test --gtest_filter=Fingerprint.*"; do
+    "intersection/intersection_test --gtest_filter=Fingerprint.*" "tasks/tasks_test"; do
     # shellcheck disable=SC2086 # the program and its filter
     if ! (cd "$binary/tests" && timeout 300 ./$run --gtest_brief=1 --gtest_fail_fast) >"$out.first" 2>&1; then
       echo "failed $(first_failure "$out.first")"

@@ -6,9 +6,8 @@
 #include "intersection.h"
 #include "scene.h"
 
-TaskAnswer answerTask(const Task& task) {
+void addTaskScene(const Task& task) {
   const auto& [a1, b1, c1, a2, b2, c2] = task.corners;
-  TaskAnswer answer;
 
   // 1. The coordinate axes, named at the ends that addAxes draws.
   addAxes(Point{});
@@ -28,6 +27,12 @@ TaskAnswer answerTask(const Task& task) {
   addLabel(c2, "c2", kSecondTriangleColor);
   addFace({a1, b1, c1}, kFirstTriangleColor);
   addFace({a2, b2, c2}, kSecondTriangleColor);
+}
+
+TaskAnswer answerTask(const Task& task) {
+  const auto& [a1, b1, c1, a2, b2, c2] = task.corners;
+  TaskAnswer answer;
+  addTaskScene(task);
 
   // 3. The intersection, decided from the corners as typed: a note for a
   //    triangle that is a point or a segment, the report, and the shape.

@@ -3,22 +3,27 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "geometry.h"
 #include "input.h"
 #include "intersection.h"
+#include "tasks.h"
 
 // What the command line asks for. fixedCase 0 is trikros, 1 to 12 are
 // trikros-case01 to 12 (which take no task file).
 struct Options {
   enum class Answer {
-    Run,      // read the task, report, open the window
-    Help,     // --help came first: print the usage
-    Version,  // --version came first: print "trikros VERSION"
-    Refused,  // an unknown option, a second task file, a missing value
+    Run,        // read the task, report, open the window
+    Help,       // --help came first: print the usage
+    Version,    // --version came first: print "trikros VERSION"
+    Refused,    // an unknown option, a second task file, a missing value
+    NewTask,    // --zadatak [VRSTA]: print a new task as a task file (trikros only)
+    Worksheet,  // --listic N FILE.pdf [VRSTA ...]: write a worksheet and its key (trikros only)
   };
   Answer answer = Answer::Run;
   const char* taskFile = nullptr;  // trikros FILE: the task from FILE
@@ -26,6 +31,13 @@ struct Options {
   bool explain = false;            // --objasni: the worked solution after the report
   std::vector<char*> toolkit;      // the program's name and the window toolkit's own options
   std::string complaint;           // why the command line was refused, one line
+  // --zadatak and --listic: the kinds asked (none: any), --seme (none: a fresh seed), --opseg,
+  // and the worksheet's number of tasks and file.
+  std::vector<TaskKind> kinds;
+  std::optional<std::uint64_t> seed;
+  int range = kDefaultRange;
+  int worksheetTasks = 0;
+  const char* worksheet = nullptr;
 };
 
 //   const Options options = readOptions(argc, argv, 0);
@@ -100,6 +112,14 @@ struct TaskAnswer {
 //   const TaskAnswer answer = answerTask(task);
 //   std::fputs(answer.report.c_str(), stdout);
 TaskAnswer answerTask(const Task& task);
+
+// Adds the task alone to the scene, as answerTask begins: the axes and their
+// names, both triangles' edges, names and faces; no intersection. The picture
+// of a task set for practice, before it is solved.
+//
+//   scene = Scene{};
+//   addTaskScene(task);
+void addTaskScene(const Task& task);
 
 // Adds the x (10 long), y (10) and z (20) axes from origin, in black.
 void addAxes(Point origin);

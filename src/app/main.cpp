@@ -9,11 +9,47 @@
 #include "messages.h"
 #include "picture.h"
 #include "scene.h"
+#include "tasks.h"
 #include "viewer.h"
+#include "worksheet.h"
 
 #ifndef TRIKROS_FIXED_CASE
 #define TRIKROS_FIXED_CASE 0
 #endif
+
+// --zadatak: a new task, printed as a task file. Returns the exit status.
+int printNewTask(const Options& options) {
+  const std::uint64_t seed = options.seed ? *options.seed : freshSeed();
+  const TaskKind kind = options.kinds.empty() ? TaskKind{} : options.kinds.front();
+  const std::optional<PracticeTask> task = newTask(kind, seed, options.range);
+  if (!task) {
+    std::fputs(
+        formatted(_("Greska: za seme %s nije nadjen zadatak; pokusajte sa drugim semenom.\n"),
+                  std::to_string(seed).c_str())
+            .c_str(),
+        stderr);
+    return 2;
+  }
+  std::fputs(taskFileText(*task).c_str(), stdout);
+  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
+// --listic: a worksheet with its key, written to a PDF file. Returns the exit status.
+int writeSheet(const Options& options) {
+  const WorksheetRequest request{options.worksheetTasks, options.kinds,
+                                 options.seed ? *options.seed : freshSeed(), options.range};
+  const std::string error = writeWorksheet(request, options.worksheet);
+  if (!error.empty()) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
+  }
+  std::fputs(formatted(_("Listic je zapisan u \"%s\" (broj zadataka: %d, seme %s).\n"),
+                       asShown(options.worksheet).c_str(), request.tasks,
+                       std::to_string(request.seed).c_str())
+                 .c_str(),
+             stdout);
+  return 0;
+}
 
 int main(int argc, char** argv) {
   // 0. The language of the messages, from the locale; then the command line. --help and --version are answered at once: nothing
@@ -27,6 +63,10 @@ int main(int argc, char** argv) {
     case Options::Answer::Help:
     case Options::Answer::Version:
       return answerHelpOrVersion(options, TRIKROS_FIXED_CASE, stdout);
+    case Options::Answer::NewTask:
+      return printNewTask(options);
+    case Options::Answer::Worksheet:
+      return writeSheet(options);
     case Options::Answer::Run:
       break;
   }

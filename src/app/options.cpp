@@ -1,9 +1,11 @@
 // The command line: our own options, a task file, the window toolkit's options, and the
 // short usage in Serbian.
+#include <cstdint>
 #include <cstring>
 
 #include "app.h"
 #include "input.h"
+#include "messages.h"
 
 namespace {
 
@@ -25,6 +27,19 @@ std::string programName(int fixedCase) {
   return name;
 }
 
+// A number of decimal digits alone, at most `largest`; nothing for anything else.
+std::optional<std::uint64_t> wholeNumber(const char* text, std::uint64_t largest) {
+  if (*text == '\0') return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char* c = text; *c != '\0'; ++c) {
+    if (*c < '0' || *c > '9') return std::nullopt;
+    const auto digit = static_cast<std::uint64_t>(*c - '0');
+    if (value > (largest - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  return value;
+}
+
 // The same summary as the synopsis and exit statuses of the manual pages.
 void printUsage(int fixedCase, std::FILE* output) {
   const std::string name = programName(fixedCase);
@@ -33,6 +48,9 @@ void printUsage(int fixedCase, std::FILE* output) {
                  "Upotreba: %s [--objasni] [--slika SLIKA] [ZADATAK] [opcije GLUT-a]\n"
                  "          %s --help | --version\n",
                  name.c_str(), name.c_str());
+    std::fputs(_("          trikros --zadatak [VRSTA] [--seme N] [--opseg K]\n"
+                 "          trikros --listic N LISTIC.pdf [VRSTA ...] [--seme N] [--opseg K]\n"),
+               output);
     std::fputs(
         "Trazi temena dva trougla u prostoru, ispisuje sta trouglovi imaju zajednicko\n"
         "(nista, tacku, duz ili mnogougao) i otvara prozor sa osama, oba trougla i\n"
@@ -43,6 +61,14 @@ void printUsage(int fixedCase, std::FILE* output) {
         "ponovo; iz cevi ili datoteke program tada staje.\n"
         "ZADATAK: datoteka sa istih 18 brojeva; tekst posle # u redu je komentar.\n",
         output);
+    std::fputs(_("Vezba: --zadatak ispisuje novi zadatak kao datoteku ZADATAK, resiv rucno sa\n"
+                 "malim razlomcima; --listic zapisuje listic za vezbu (A4, PDF) sa N zadataka,\n"
+                 "slikama, mestom za rad i resenjima. VRSTA: nema, tacka, duz, trougao,\n"
+                 "cetvorougao, petougao ili sestougao, i uz nju -u-ravni ili -u-prostoru (npr.\n"
+                 "duz-u-prostoru); bez nje vrsta je slucajna, a vise vrsta na listicu ide redom.\n"
+                 "--seme N daje isti zadatak ili listic ponovo; --opseg K: temena od -K do K\n"
+                 "(podrazumevano 6, od 3 do 30).\n"),
+               output);
   } else {
     std::fprintf(output,
                  "Upotreba: %s [--objasni] [--slika SLIKA] [opcije GLUT-a]\n"
@@ -79,10 +105,20 @@ Options readOptions(int argc, char** argv, int fixedCase) {
     return options;
   };
   bool optionsEnded = false;  // after "--" every argument is a file
+  bool rangeGiven = false;
   for (int i = 1; i < argc; ++i) {
     const char* argument = argv[i];
     const std::string quoted = "\"" + asShown(argument) + "\"";
-    if (optionsEnded || argument[0] != '-') {
+    const bool practice =
+        options.answer == Options::Answer::NewTask || options.answer == Options::Answer::Worksheet;
+    if ((optionsEnded || argument[0] != '-') && practice) {
+      const KindReading reading = readTaskKind(argument);
+      if (!reading.kind) return refuse(reading.complaint);
+      if (options.answer == Options::Answer::NewTask && !options.kinds.empty()) {
+        return refuse(formatted(_("uz --zadatak ide najvise jedna vrsta (%s)"), quoted.c_str()));
+      }
+      options.kinds.push_back(*reading.kind);
+    } else if (optionsEnded || argument[0] != '-') {
       if (fixedCase != 0) {
         return refuse(programName(fixedCase) + " ne cita zadatak iz datoteke (" + quoted + ")");
       }
@@ -104,6 +140,37 @@ Options readOptions(int argc, char** argv, int fixedCase) {
     } else if (std::strcmp(argument, "--slika") == 0) {
       if (i + 1 == argc) return refuse("opcija \"--slika\" trazi ime datoteke");
       options.picture = argv[++i];
+    } else if (fixedCase == 0 && (std::strcmp(argument, "--zadatak") == 0 ||
+                                  std::strcmp(argument, "--listic") == 0)) {
+      if (practice) return refuse(_("zadaje se samo jedno od --zadatak i --listic, jednom"));
+      options.answer = Options::Answer::NewTask;
+      if (std::strcmp(argument, "--listic") == 0) {
+        const std::optional<std::uint64_t> count =
+            i + 2 < argc ? wholeNumber(argv[i + 1], kMostWorksheetTasks) : std::nullopt;
+        if (!count || *count == 0) {
+          return refuse(formatted(_("opcija \"--listic\" trazi broj zadataka od 1 do %d i ime "
+                                    "datoteke, npr. --listic 20 listic.pdf"),
+                                  kMostWorksheetTasks));
+        }
+        options.answer = Options::Answer::Worksheet;
+        options.worksheetTasks = static_cast<int>(*count);
+        options.worksheet = argv[i + 2];
+        i += 2;
+      }
+    } else if (fixedCase == 0 && std::strcmp(argument, "--seme") == 0) {
+      options.seed = i + 1 < argc ? wholeNumber(argv[++i], UINT64_MAX) : std::nullopt;
+      if (!options.seed) {
+        return refuse(_("opcija \"--seme\" trazi ceo broj od 0 do 18446744073709551615"));
+      }
+    } else if (fixedCase == 0 && std::strcmp(argument, "--opseg") == 0) {
+      const std::optional<std::uint64_t> range =
+          i + 1 < argc ? wholeNumber(argv[++i], kLargestRange) : std::nullopt;
+      if (!range || *range < kSmallestRange) {
+        return refuse(formatted(_("opcija \"--opseg\" trazi ceo broj od %d do %d"), kSmallestRange,
+                                kLargestRange));
+      }
+      options.range = static_cast<int>(*range);
+      rangeGiven = true;
     } else if (isOneOf(argument, kToolkitWithValue)) {
       if (i + 1 == argc) return refuse("opcija " + quoted + " trazi vrednost");
       options.toolkit.push_back(argv[i]);
@@ -113,6 +180,22 @@ Options readOptions(int argc, char** argv, int fixedCase) {
     } else {
       return refuse("nepoznata opcija " + quoted);
     }
+  }
+  // A new task or a worksheet is made, not solved: no task file, explanation or picture.
+  const bool practice =
+      options.answer == Options::Answer::NewTask || options.answer == Options::Answer::Worksheet;
+  if (!practice && (options.seed || rangeGiven)) {
+    return refuse(_("opcije \"--seme\" i \"--opseg\" idu samo uz --zadatak ili --listic"));
+  }
+  if (practice && (options.taskFile != nullptr || options.explain || options.picture != nullptr)) {
+    return refuse(
+        _("uz --zadatak i --listic ne idu ZADATAK, --objasni ni --slika (novi zadatak "
+          "se resava sa trikros ZADATAK)"));
+  }
+  if (options.answer == Options::Answer::Worksheet &&
+      options.kinds.size() > static_cast<std::size_t>(options.worksheetTasks)) {
+    return refuse(formatted(_("zadato je vise vrsta (%d) nego zadataka na listicu (%d)"),
+                            static_cast<int>(options.kinds.size()), options.worksheetTasks));
   }
   return options;
 }

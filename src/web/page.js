@@ -21,7 +21,7 @@ var trikros = (function () {
   var canvas, context;
   var capitalShare = 0.73; // a capital's height in ems, measured at start
   var drawPending = false;
-  var timings = {firstPicture: null, paints: []};
+  var timings = {firstPicture: null, paints: [], newTasks: []};
   var noPicture = ''; // why the picture is empty, when it is
   var lastField = null; // the field the key row types into
 
@@ -100,6 +100,7 @@ var trikros = (function () {
     element('napomene').hidden = notes === '';
     element('izvestaj').textContent = reply.report;
     element('objasnjenje').textContent = reply.explanation;
+    element('objasni').hidden = false;
     showTask(reply);
     paint();
     return reply;
@@ -130,6 +131,128 @@ var trikros = (function () {
     fields().forEach(function (field, i) {
       field.value = numbers[i];
     });
+  }
+
+  // ---- Practice: a new task, and the student's own answer checked -------------
+
+  var practice = null; // the section's texts, kinds and corner names, from the computation
+
+  function cornerWords() {
+    return Array.from(element('moja-temena').querySelectorAll('input')).map(function (field) {
+      return field.value;
+    });
+  }
+
+  // A row of x, y and z for each corner the chosen kind has, keeping what was typed.
+  function showAnswerFields() {
+    var count = Number(element('moja-vrsta').value);
+    var typed = cornerWords();
+    var table = element('moja-temena');
+    table.textContent = '';
+    for (var k = 0; k < count; ++k) {
+      var row = table.insertRow();
+      var name = document.createElement('th');
+      name.textContent = practice.corners[k];
+      row.appendChild(name);
+      ['x', 'y', 'z'].forEach(function (axis, a) {
+        var field = document.createElement('input');
+        field.id = 'moje-' + practice.corners[k] + axis;
+        field.setAttribute('aria-label', practice.corners[k] + '.' + axis);
+        field.value = typed[3 * k + a] || '';
+        row.insertCell().appendChild(field);
+      });
+    }
+  }
+
+  // A new task of the chosen kind in the fields: the picture shows the triangles alone, and the
+  // report, the worked solution and the last verdict are put away.
+  function newTask() {
+    var started = performance.now();
+    var seed = 1 + Math.floor(Math.random() * 999999);
+    var reply = JSON.parse(call('trikros_new_task', 'string', ['string', 'number'],
+                                [element('vrsta-zadatka').value, seed]));
+    var about = element('o-zadatku');
+    about.hidden = false;
+    if (reply.complaint) {
+      about.textContent = reply.complaint;
+      return;
+    }
+    about.textContent = reply.about;
+    fields().forEach(function (field, i) {
+      field.value = reply.fields[i];
+    });
+    showComplaints(reply.fields.map(function () {
+      return '';
+    }));
+    element('primeri').value = '';
+    element('napomene').hidden = true;
+    element('izvestaj').textContent = '';
+    if (!element('objasnjenje').hidden) element('objasni').click();
+    element('objasni').hidden = true;
+    element('presuda').hidden = true;
+    element('prikazi-resenje').hidden = true;
+    try {
+      history.replaceState(null, '', location.pathname + location.search);
+    } catch (error) {
+      // the address keeps the last task; nothing else depends on it
+    }
+    paint();
+    timings.newTasks.push(performance.now() - started);
+  }
+
+  // The student's answer judged by the computation: what is right and what is not, sentence by
+  // sentence; then the report and the worked solution may be shown.
+  function check(event) {
+    event.preventDefault();
+    var values = fields().map(function (field) {
+      return field.value;
+    });
+    var reply = JSON.parse(call('trikros_check', 'string', ['string', 'number', 'string'],
+                                [values.join('\n'), Number(element('moja-vrsta').value),
+                                 cornerWords().join('\n')]));
+    var inputs = element('moja-temena').querySelectorAll('input');
+    var complaints = element('odgovor').querySelector('.greske');
+    complaints.textContent = '';
+    reply.complaints.forEach(function (complaint, i) {
+      inputs[i].setAttribute('aria-invalid', complaint ? 'true' : 'false');
+      inputs[i].title = complaint;
+      if (!complaint) return;
+      var item = document.createElement('li');
+      item.textContent = complaint;
+      complaints.appendChild(item);
+    });
+    var verdict = element('presuda');
+    verdict.textContent = '';
+    reply.lines.forEach(function (line) {
+      var item = document.createElement('li');
+      item.textContent = line;
+      verdict.appendChild(item);
+    });
+    verdict.className = reply.right ? 'tacno' : 'netacno';
+    verdict.hidden = reply.lines.length === 0;
+    element('prikazi-resenje').hidden = reply.lines.length === 0;
+  }
+
+  function startPractice() {
+    practice = JSON.parse(call('trikros_practice_texts', 'string'));
+    document.querySelectorAll('#vezba [data-text]').forEach(function (item) {
+      item.textContent = practice.texts[item.dataset.text];
+    });
+    practice.kinds.forEach(function (kind) {
+      element('vrsta-zadatka').add(new Option(kind[1], kind[0]));
+    });
+    practice.answers.forEach(function (name, count) {
+      element('moja-vrsta').add(new Option(name, String(count)));
+    });
+    showAnswerFields();
+    element('novi-zadatak').addEventListener('click', newTask);
+    element('moja-vrsta').addEventListener('change', showAnswerFields);
+    element('odgovor').addEventListener('submit', check);
+    element('prikazi-resenje').addEventListener('click', function () {
+      answer();
+      element('prikazi-resenje').hidden = true;
+    });
+    element('vezba').hidden = false;
   }
 
   // ---- The picture ----------------------------------------------------------
@@ -430,6 +553,7 @@ var trikros = (function () {
     });
     canvas.addEventListener('wheel', onWheel, {passive: false});
     document.addEventListener('keydown', onKey);
+    startPractice();
     document.body.classList.add('spremno');
   }
 

@@ -8,8 +8,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -19,6 +22,7 @@
 #include "input.h"
 #include "messages.h"
 #include "scene.h"
+#include "tasks.h"
 
 namespace {
 
@@ -115,6 +119,45 @@ const char* pictureText(bool complete, const Intersection& answer) {
   return _(kByCount[std::clamp(answer.count, 0, kMaxCorners)]);
 }
 
+// The first n lines of text, each trimmed.
+std::vector<std::string> linesOf(const std::string& text, std::size_t n) {
+  std::vector<std::string> lines(n);
+  std::size_t start = 0;
+  for (std::string& line : lines) {
+    if (start > text.size()) break;
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    line = trimmed(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// The kinds a new task may be asked for, with their names on the page ("" lets the seed choose).
+constexpr const char* kTaskKinds[][2] = {
+    {"", N_("bilo koja")},
+    {"nema-u-ravni", N_("nema zajednickih tacaka, u jednoj ravni")},
+    {"nema-u-prostoru", N_("nema zajednickih tacaka, u prostoru")},
+    {"tacka-u-ravni", N_("tacka, u jednoj ravni")},
+    {"tacka-u-prostoru", N_("tacka, u prostoru")},
+    {"duz-u-ravni", N_("duz, u jednoj ravni")},
+    {"duz-u-prostoru", N_("duz, u prostoru")},
+    {"trougao", N_("trougao")},
+    {"cetvorougao", N_("cetvorougao")},
+    {"petougao", N_("petougao")},
+    {"sestougao", N_("sestougao")},
+};
+
+// What a student may say the common part is, by its count of corners.
+constexpr const char* kAnswerKinds[7] = {
+    N_("nema zajednickih tacaka"),
+    N_("tacka"),
+    N_("duz"),
+    N_("trougao"),
+    N_("cetvorougao"),
+    N_("petougao"),
+    N_("sestougao"),
+};
+
 }  // namespace
 
 extern "C" {
@@ -129,15 +172,7 @@ extern "C" {
 //
 //   const reply = JSON.parse(Module.ccall('trikros_answer', 'string', ['string'], [fields]));
 EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
-  std::array<std::string, 18> words;
-  const std::string all = fields;
-  std::size_t start = 0;
-  for (std::string& word : words) {
-    if (start > all.size()) break;
-    const std::size_t end = std::min(all.find('\n', start), all.size());
-    word = trimmed(all.substr(start, end - start));
-    start = end + 1;
-  }
+  const std::vector<std::string> words = linesOf(fields, 18);
   // 1. Every field read whole, as the console reads a word.
   Task task;
   Json complaints = Json::array(), taken = Json::array();
@@ -282,6 +317,87 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_draw() {
                        {"background", colour(list.background)},
                        {"halo", colour(list.halo)},
                        {"marks", marks}});
+}
+
+// ---- Practice: a new task, and the student's own answer checked -----------------
+
+// The practice section's texts, its kinds of tasks and of answers, and the corners' names:
+//   {"texts": {id: text}, "kinds": [[word, name], ...], "answers": [name by count],
+//    "corners": ["M", "N", ...]}
+//
+//   const texts = JSON.parse(Module.ccall('trikros_practice_texts', 'string', [], []));
+EMSCRIPTEN_KEEPALIVE const char* trikros_practice_texts() {
+  Json kinds = Json::array(), answers = Json::array();
+  for (const auto& [word, name] : kTaskKinds) kinds.push_back({word, _(name)});
+  for (const char* name : kAnswerKinds) answers.push_back(_(name));
+  const Json texts = {
+      {"naslov", _("Vezba")},
+      {"vrstaZadatka", _("Vrsta zadatka:")},
+      {"noviZadatak", _("Novi zadatak")},
+      {"mojaVrsta", _("Moj odgovor: presek je")},
+      {"proveri", _("Proveri moj odgovor")},
+      {"prikaziResenje", _("Prikazi izvestaj i presek na slici")},
+      {"uputstvo", _("Temena upisite tacno, razlomcima (1/3) ili decimalama (2.5), a temena "
+                     "mnogougla redom po obodu, od bilo kog temena.")},
+  };
+  return answeredJson(
+      Json{{"texts", texts}, {"kinds", kinds}, {"answers", answers}, {"corners", kCornerNames}});
+}
+
+// A new task of the kind ("" for any) from the seed, whole number from 1 to 2^53:
+//   {"fields": [18 words], "about": sentence} or {"complaint": sentence}.
+// The scene holds the two triangles alone, so that the picture does not give the answer away.
+//
+//   const task = JSON.parse(Module.ccall('trikros_new_task', 'string', ['string', 'number'],
+//                                        ['duz-u-prostoru', 12345]));
+EMSCRIPTEN_KEEPALIVE const char* trikros_new_task(const char* kind, double seed) {
+  TaskKind asked;
+  if (*kind != '\0') {
+    const KindReading reading = readTaskKind(kind);
+    if (!reading.kind) return answeredJson(Json{{"complaint", reading.complaint}});
+    asked = *reading.kind;
+  }
+  const auto number =
+      static_cast<std::uint64_t>(seed >= 1.0 && seed < 9007199254740992.0 ? seed : 1.0);
+  const std::optional<PracticeTask> made = newTask(asked, number, kDefaultRange);
+  if (!made) {
+    return answeredJson(Json{{"complaint", formatted(_("Za seme %s nije nadjen zadatak."),
+                                                     std::to_string(number).c_str())}});
+  }
+  const ExplanationWords words = taskWords(*made);
+  Task task;
+  for (int i = 0; i < 18; ++i) {
+    putNumber(task, i, readNumberWord(words[static_cast<std::size_t>(i)]).number);
+  }
+  scene = Scene{};
+  view = firstView(view.width, view.height);
+  addTaskScene(task);
+  return answeredJson(
+      Json{{"fields", words},
+           {"about", formatted(_("Novi zadatak (seme %s) je u poljima iznad: odredite presek "
+                                 "trouglova, pa upisite svoj odgovor."),
+                               std::to_string(number).c_str())}});
+}
+
+// The student's answer to the task in the eighteen fields: the count of corners (0 to 6) and
+// their coordinates, M.x to S.z, one per line. Returns
+//   {"complaints": [per coordinate typed, "" when taken], "lines": [sentences], "right": bool}
+// with the lines as checkAnswer says them.
+//
+//   const verdict = JSON.parse(Module.ccall('trikros_check', 'string',
+//                                           ['string', 'number', 'string'], [fields, 2, corners]));
+EMSCRIPTEN_KEEPALIVE const char* trikros_check(const char* fields, int count, const char* corners) {
+  const std::vector<std::string> words = linesOf(fields, 18);
+  ExplanationWords task;
+  std::copy(words.begin(), words.end(), task.begin());
+  StudentAnswer answer{std::clamp(count, 0, 6), {}};
+  const std::vector<std::string> typed =
+      linesOf(corners, 3 * static_cast<std::size_t>(answer.count));
+  for (std::size_t k = 0; k < typed.size(); k += 3)
+    answer.corners.push_back({typed[k], typed[k + 1], typed[k + 2]});
+  const Verdict verdict = checkAnswer(task, answer);
+  return answeredJson(
+      Json{{"complaints", verdict.complaints}, {"lines", verdict.lines}, {"right", verdict.right}});
 }
 
 }  // extern "C"

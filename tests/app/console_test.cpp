@@ -243,6 +243,33 @@ TEST(Console, UnknownOptionsAndSecondFilesAreRefused) {
       {"trikros", "-iconic -display",
        "Greska: opcija \"-display\" trazi vrednost; uputstvo daje: "
        "trikros --help\n"},
+      {"trikros", "--zadatak trougao-u-prostoru",
+       "Greska: vrsta zadatka \"trougao-u-prostoru\" ne postoji: trouglovi u dve razlicite ravni "
+       "imaju zajednicko najvise duz na pravoj u kojoj se ravni seku, pa je trougao moguc samo u "
+       "jednoj ravni (trougao-u-ravni); uputstvo daje: trikros --help\n"},
+      {"trikros", "--zadatak duz tacka",
+       "Greska: uz --zadatak ide najvise jedna vrsta (\"tacka\"); uputstvo daje: trikros --help\n"},
+      {"trikros", "--seme 5",
+       "Greska: opcije \"--seme\" i \"--opseg\" idu samo uz --zadatak ili --listic; uputstvo "
+       "daje: trikros --help\n"},
+      {"trikros", "--zadatak --opseg 31",
+       "Greska: opcija \"--opseg\" trazi ceo broj od 3 do 30; uputstvo daje: trikros --help\n"},
+      {"trikros", "--opseg 2 --zadatak",
+       "Greska: opcija \"--opseg\" trazi ceo broj od 3 do 30; uputstvo daje: trikros --help\n"},
+      {"trikros", "--zadatak --seme 18446744073709551616",
+       "Greska: opcija \"--seme\" trazi ceo broj od 0 do 18446744073709551615; uputstvo daje: "
+       "trikros --help\n"},
+      {"trikros", "--listic 101 l.pdf",
+       "Greska: opcija \"--listic\" trazi broj zadataka od 1 do 100 i ime datoteke, npr. --listic "
+       "20 listic.pdf; uputstvo daje: trikros --help\n"},
+      {"trikros", "--listic 2 l.pdf duz nema tacka",
+       "Greska: zadato je vise vrsta (3) nego zadataka na listicu (2); uputstvo daje: trikros "
+       "--help\n"},
+      {"trikros", "--zadatak --objasni",
+       "Greska: uz --zadatak i --listic ne idu ZADATAK, --objasni ni --slika (novi zadatak se "
+       "resava sa trikros ZADATAK); uputstvo daje: trikros --help\n"},
+      {"trikros-case03", "--zadatak",
+       "Greska: nepoznata opcija \"--zadatak\"; uputstvo daje: trikros-case03 --help\n"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.arguments);
@@ -369,6 +396,41 @@ TEST(Console, HelpAndVersionAnswerAtOnce) {
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.status, 0);
   }
+}
+
+// --zadatak prints a task file that trikros solves; --listic writes its PDF and says where. The
+// range's bounds and a seed's largest value are taken.
+TEST(Console, NewTasksAndWorksheets) {
+  // Fontconfig keeps a few blocks until exit, as in the picture tests: named for the sanitizers.
+  setenv("LSAN_OPTIONS",
+         "suppressions=" TRIKROS_EXPLANATIONS "/../viewer/lsan.supp:print_suppressions=0", 1);
+  const std::string sheet = ::testing::TempDir() + "trikros_listic_" + std::to_string(getpid());
+  const struct {
+    std::string arguments;
+    int status;
+    std::string out;  // its start
+  } rows[] = {
+      {"--zadatak duz-u-prostoru --seme 2", 0,
+       "# Zadatak: odrediti presek trouglova.\n# Vrsta: duz-u-prostoru, seme 2, opseg 6;"},
+      {"--opseg 30 --zadatak --seme 18446744073709551615", 0, "# Zadatak"},
+      {"--zadatak sestougao-u-ravni --opseg 3", 0, "# Zadatak"},
+      {"--listic 2 '" + sheet + ".pdf' --seme 9 tacka", 0,
+       "Listic je zapisan u \"" + sheet + ".pdf\" (broj zadataka: 2, seme 9).\n"},
+      {"--listic 1 '" + sheet + ".ps'", 2, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.arguments);
+    const ProgramOutput run = runProgram("trikros", "", row.arguments);
+    EXPECT_EQ(run.out.substr(0, row.out.size()), row.out);
+    EXPECT_EQ(run.status, row.status) << run.err;
+  }
+  EXPECT_EQ(std::remove((sheet + ".pdf").c_str()), 0);
+  // The task printed is a task file: trikros reads it and answers a segment.
+  const ProgramOutput task = runProgram("trikros", "", "--zadatak duz-u-prostoru --seme 2");
+  std::ofstream(sheet + ".txt") << task.out;
+  const ProgramOutput solved = runProgram("trikros", "", "'" + sheet + ".txt'");
+  EXPECT_NE(solved.out.find("\nPresek zadatih trouglova je duz:\nMN("), std::string::npos) << solved.out;
+  std::remove((sheet + ".txt").c_str());
 }
 
 // A usage that could not be written is not reported as success.

@@ -1,6 +1,7 @@
 """The web page in headless Chromium, opened from disk: a task in the address and a task typed
 into the fields give the console's report, a comma gets the console's complaint and no report,
-and the picture holds the program's colours and follows a drag and F.
+and the picture holds the program's colours and follows a drag and F. A new task for practice is
+the console's task of its seed; a right answer and a wrong one get their verdicts.
 
     /usr/bin/python3 page_test.py build/web/trikros.html build/release
 
@@ -8,6 +9,7 @@ Skipped (status 77) without the page."""
 import io
 import os
 import pathlib
+import re
 import subprocess
 import sys
 import tempfile
@@ -19,7 +21,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 page, native = pathlib.Path(sys.argv[1]).resolve(), sys.argv[2]
 if not page.exists():
@@ -34,10 +36,10 @@ def check(what, got, expected):
         failures.append(f"{what}\n  page:    {got!r}\n  console: {expected!r}")
 
 
-def console(words):
+def console(words, *arguments):
     """What trikros prints for the words, prompts dropped, and its complaint."""
     env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
-    run = subprocess.run([f"{native}/trikros"], input=" ".join(words) + "\n", env=env,
+    run = subprocess.run([f"{native}/trikros", *arguments], input=" ".join(words) + "\n", env=env,
                          capture_output=True, text=True)
     return run.stdout.split("c2.z = ")[-1], run.stderr
 
@@ -131,6 +133,33 @@ try:
         scrolled = False
     check("the page scrolled by Down outside the picture", scrolled, True)
     check("the picture after Down and T outside it", pixels() == before, True)
+
+    # 7. Novi zadatak: the console's task of the seed shown, the report put away; the exact
+    #    corners of --objasni are right in any order, a corner moved is wrong.
+    Select(browser.find_element(By.ID, "vrsta-zadatka")).select_by_value("duz-u-prostoru")
+    browser.find_element(By.ID, "novi-zadatak").click()
+    seed = re.search(r"seme (\d+)", text("o-zadatku")).group(1)
+    made = subprocess.run([f"{native}/trikros", "--zadatak", "duz-u-prostoru", "--seme", seed],
+                          capture_output=True, text=True).stdout
+    numbers = [w for line in made.splitlines() for w in line.split("#")[0].split()]
+    check("the fields of a new task",
+          [browser.find_element(By.ID, f).get_attribute("value") for f in FIELDS], numbers)
+    check("the report after a new task", text("izvestaj"), "")
+    solution = console(numbers, "--objasni")[0].split("Resenje:")[1]
+    corners = re.findall(r"^[MN] = \(([^)]*)\)", solution, re.M)
+    Select(browser.find_element(By.ID, "moja-vrsta")).select_by_value("2")
+    for name, corner in zip("NM", corners):  # the other way round
+        for axis, word in zip("xyz", corner.split(", ")):
+            browser.find_element(By.ID, f"moje-{name}{axis}").clear()
+            browser.find_element(By.ID, f"moje-{name}{axis}").send_keys(word)
+    browser.find_element(By.ID, "proveri").click()
+    check("the verdict on a right answer", text("presuda").startswith("Odgovor je tacan."), True)
+    browser.find_element(By.ID, "moje-Nx").send_keys("1")
+    browser.find_element(By.ID, "proveri").click()
+    check("the verdict on a wrong answer", text("presuda").startswith("Odgovor nije tacan."), True)
+    check("the wrong corner named", "Tacka N = (" in text("presuda"), True)
+    browser.find_element(By.ID, "prikazi-resenje").click()
+    check("the report shown after the check", text("izvestaj"), console(numbers)[0])
 finally:
     browser.quit()
     profile.cleanup()
