@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr const char* kHeadings[2] = {"Uneti tacke prvog trougla:\n",
-                                      "Uneti tacke drugog trougla:\n"};
+constexpr const char* kHeadings[2] = {N_("Uneti tacke prvog trougla:\n"),
+                                      N_("Uneti tacke drugog trougla:\n")};
 
 // Blanks separate words; a line break also ends a comment.
 bool isBlank(int c) {
@@ -122,10 +122,13 @@ struct Dialogue {
   const TaskSource& source;
   WordReader words;
 
-  // "Greska: " and, for a file, where in it.
-  std::string complaintStart(int line) const {
-    if (source.fileName == nullptr) return "Greska: ";
-    return "Greska: " + std::string(source.fileName) + ", red " + std::to_string(line) + ": ";
+  // A refused word where the task cannot go on: what and, in a file, where.
+  std::string complaint(int line, const std::string& refusal) const {
+    if (source.fileName == nullptr) {
+      return formatted(_("Greska: %s; zadatak nije resen.\n"), refusal.c_str());
+    }
+    return formatted(_("Greska: %s, red %d: %s; zadatak nije resen.\n"), source.fileName, line,
+                     refusal.c_str());
   }
 
   void say(const std::string& text) const {
@@ -137,7 +140,7 @@ struct Dialogue {
   // The prompt of coordinate index, after its triangle's heading the first time.
   void prompt(int index, bool again) const {
     if (source.fileName != nullptr) return;
-    if (index % 9 == 0 && !again) std::fputs(kHeadings[index / 9], source.output);
+    if (index % 9 == 0 && !again) std::fputs(_(kHeadings[index / 9]), source.output);
     std::fputs(kCoordinateNames[index], source.output);
     std::fputs(" = ", source.output);
     std::fflush(source.output);
@@ -145,14 +148,15 @@ struct Dialogue {
 
   // The end of the input before the eighteenth number.
   void endedAt(int index) const {
-    const std::string name = kCoordinateNames[index];
+    const char* name = kCoordinateNames[index];
     if (source.terminal) {
-      say("\nUnos je prekinut kod koordinate " + name + "; zadatak nije resen.\n");
+      say(formatted(_("\nUnos je prekinut kod koordinate %s; zadatak nije resen.\n"), name));
     } else if (source.fileName != nullptr) {
-      say(complaintStart(words.line) + "datoteka je zavrsena kod koordinate " + name +
-          "; zadatak nije resen.\n");
+      say(formatted(_("Greska: %s, red %d: datoteka je zavrsena kod koordinate %s; zadatak nije "
+                      "resen.\n"),
+                    source.fileName, words.line, name));
     } else {
-      say("Greska: ulaz je zavrsen kod koordinate " + name + "; zadatak nije resen.\n");
+      say(formatted(_("Greska: ulaz je zavrsen kod koordinate %s; zadatak nije resen.\n"), name));
     }
   }
 
@@ -172,16 +176,17 @@ struct Dialogue {
         number = reading.number;
         return true;
       }
-      const std::string complaint =
-          complaintStart(line) + refusalText(kCoordinateNames[index], reading);
+      const std::string refusal = refusalText(kCoordinateNames[index], reading);
       if (!source.terminal) {
-        say(complaint + "; zadatak nije resen.\n");
+        say(complaint(line, refusal));
         return false;
       }
       const std::string dropped = words.restOfLine();
-      say(std::string(words.position > 1 ? "\n" : "") + complaint +
-          (dropped.empty() ? "" : "; ostatak reda (\"" + asShown(dropped) + "\") je odbacen") +
-          ". Unesite ponovo.\n");
+      say(std::string(words.position > 1 ? "\n" : "") +
+          (dropped.empty()
+               ? formatted(_("Greska: %s. Unesite ponovo.\n"), refusal.c_str())
+               : formatted(_("Greska: %s; ostatak reda (\"%s\") je odbacen. Unesite ponovo.\n"),
+                           refusal.c_str(), asShown(dropped).c_str())));
     }
   }
 
@@ -193,42 +198,48 @@ struct Dialogue {
     const bool onNewLine = source.terminal && words.position > 1;
     const std::string ignored = source.terminal ? words.restOfLine() : words.rest();
     if (ignored.empty()) return;
-    const std::string where = source.fileName == nullptr ? ""
-                                                         : std::string(source.fileName) + ", red " +
-                                                               std::to_string(line) + ": ";
-    say(std::string(onNewLine ? "\n" : "") + "Napomena: " + where +
-        "ono sto je uneto posle osamnaestog broja je zanemareno (\"" + asShown(ignored) + "\").\n");
+    const std::string shown = asShown(ignored);
+    say(std::string(onNewLine ? "\n" : "") +
+        (source.fileName == nullptr
+             ? formatted(_("Napomena: ono sto je uneto posle osamnaestog broja je zanemareno "
+                           "(\"%s\").\n"),
+                         shown.c_str())
+             : formatted(_("Napomena: %s, red %d: ono sto je uneto posle osamnaestog broja je "
+                           "zanemareno (\"%s\").\n"),
+                         source.fileName, line, shown.c_str())));
   }
 };
 
 // A task file's triangles as read, the numbers as typed.
 void showTriangles(const Task& task, std::FILE* output) {
-  const char* names[2] = {"Prvi trougao: ", "Drugi trougao: "};
-  const char* corners[6] = {"a1", "b1", "c1", "a2", "b2", "c2"};
-  for (int t = 0; t < 2; ++t) {
-    std::string line = names[t];
-    for (int k = 3 * t; k < 3 * t + 3; ++k) {
-      const auto word = [&](int axis) {
-        return task.words[static_cast<std::size_t>(3 * k + axis)];
-      };
-      line += std::string(k % 3 == 0 ? "" : ", ") + corners[k] + " (" + word(0) + ", " + word(1) +
-              ", " + word(2) + ")";
-    }
-    std::fprintf(output, "%s\n", line.c_str());
-  }
+  const auto word = [&](int k) { return task.words[static_cast<std::size_t>(k)].c_str(); };
+  std::fputs(formatted(_("Prvi trougao: a1 (%s, %s, %s), b1 (%s, %s, %s), c1 (%s, %s, %s)\n"),
+                       word(0), word(1), word(2), word(3), word(4), word(5), word(6), word(7),
+                       word(8))
+                 .c_str(),
+             output);
+  std::fputs(formatted(_("Drugi trougao: a2 (%s, %s, %s), b2 (%s, %s, %s), c2 (%s, %s, %s)\n"),
+                       word(9), word(10), word(11), word(12), word(13), word(14), word(15),
+                       word(16), word(17))
+                 .c_str(),
+             output);
 }
 
-// Why a file cannot be read, in Serbian where the reason is a common one.
-std::string whyNotReadable(int error) {
+// Why a file cannot be read, in the user's language where the reason is a common one.
+std::string notOpened(const char* fileName, int error) {
   switch (error) {
     case ENOENT:
-      return "ne postoji";
+      return formatted(_("Greska: datoteka \"%s\" ne moze da se otvori: ne postoji.\n"), fileName);
     case EACCES:
-      return "nema dozvole za citanje";
+      return formatted(
+          _("Greska: datoteka \"%s\" ne moze da se otvori: nema dozvole za citanje.\n"), fileName);
     case EISDIR:
-      return "to je fascikla, a ne datoteka";
+      return formatted(
+          _("Greska: datoteka \"%s\" ne moze da se otvori: to je fascikla, a ne datoteka.\n"),
+          fileName);
     default:
-      return std::strerror(error);
+      return formatted(_("Greska: datoteka \"%s\" ne moze da se otvori: %s.\n"), fileName,
+                       std::strerror(error));
   }
 }
 
@@ -289,8 +300,7 @@ int readTaskOfProgram(const char* fileName, Task& task) {
     error = EISDIR;
   }
   if (file == nullptr) {
-    std::fprintf(stderr, "Greska: datoteka \"%s\" ne moze da se otvori: %s.\n", fileName,
-                 whyNotReadable(error).c_str());
+    std::fputs(notOpened(fileName, error).c_str(), stderr);
     return 2;
   }
   const TaskSource source{file, stdout, stderr, false, fileName};

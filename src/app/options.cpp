@@ -45,21 +45,21 @@ void printUsage(int fixedCase, std::FILE* output) {
   const std::string name = programName(fixedCase);
   if (fixedCase == 0) {
     std::fprintf(output,
-                 "Upotreba: %s [--objasni] [--slika SLIKA] [ZADATAK] [opcije GLUT-a]\n"
-                 "          %s --help | --version\n",
+                 _("Upotreba: %s [--objasni] [--slika SLIKA] [ZADATAK] [opcije GLUT-a]\n"
+                   "          %s --help | --version\n"),
                  name.c_str(), name.c_str());
     std::fputs(_("          trikros --zadatak [VRSTA] [--seme N] [--opseg K]\n"
                  "          trikros --listic N LISTIC.pdf [VRSTA ...] [--seme N] [--opseg K]\n"),
                output);
     std::fputs(
-        "Trazi temena dva trougla u prostoru, ispisuje sta trouglovi imaju zajednicko\n"
+        _("Trazi temena dva trougla u prostoru, ispisuje sta trouglovi imaju zajednicko\n"
         "(nista, tacku, duz ili mnogougao) i otvara prozor sa osama, oba trougla i\n"
         "presekom. Ulaz: 18 brojeva, x, y i z temena a1, b1, c1, pa a2, b2, c2; jedan\n"
         "broj po upitu ili svi u jednom redu, razdvojeni razmacima. Broj se pise kao\n"
         "3, -2.5, .5, 1e3 ili razlomak 1/3, decimale tackom (3.5, ne 3,5), najvise\n"
         "1000000 po apsolutnoj vrednosti. Pogresno unet broj se na terminalu trazi\n"
         "ponovo; iz cevi ili datoteke program tada staje.\n"
-        "ZADATAK: datoteka sa istih 18 brojeva; tekst posle # u redu je komentar.\n",
+        "ZADATAK: datoteka sa istih 18 brojeva; tekst posle # u redu je komentar.\n"),
         output);
     std::fputs(_("Vezba: --zadatak ispisuje novi zadatak kao datoteku ZADATAK, resiv rucno sa\n"
                  "malim razlomcima; --listic zapisuje listic za vezbu (A4, PDF) sa N zadataka,\n"
@@ -71,16 +71,16 @@ void printUsage(int fixedCase, std::FILE* output) {
                output);
   } else {
     std::fprintf(output,
-                 "Upotreba: %s [--objasni] [--slika SLIKA] [opcije GLUT-a]\n"
-                 "          %s --help | --version\n",
+                 _("Upotreba: %s [--objasni] [--slika SLIKA] [opcije GLUT-a]\n"
+                   "          %s --help | --version\n"),
                  name.c_str(), name.c_str());
     std::fprintf(output,
-                 "Primer broj %d programa trikros: ispisuje presek jednog zadatog para\n"
-                 "trouglova i otvara prozor sa osama, oba trougla i presekom. Ne cita ulaz.\n",
+                 _("Primer broj %d programa trikros: ispisuje presek jednog zadatog para\n"
+                   "trouglova i otvara prozor sa osama, oba trougla i presekom. Ne cita ulaz.\n"),
                  fixedCase);
   }
   std::fprintf(output,
-               "  --objasni      posle izvestaja ispisuje postupak resavanja, korak po korak,\n"
+               _("  --objasni      posle izvestaja ispisuje postupak resavanja, korak po korak,\n"
                "                 sa tacnim razlomcima\n"
                "  --slika SLIKA  crta pocetni pogled u datoteku umesto u prozor (SLIKA.png\n"
                "                 1600x1200, .svg ili .pdf na A4 strani), i bez ekrana\n"
@@ -89,7 +89,7 @@ void printUsage(int fixedCase, std::FILE* output) {
                "Izlazni status: 0 kad se prozor zatvori ili se slika zapise, 1 kad prozor ne\n"
                "moze da se otvori, 2 kad je ulaz pogresan, opcija nepoznata ili slika ne moze\n"
                "da se zapise.\n"
-               "Uputstvo: man %s\n",
+               "Uputstvo: man %s\n"),
                name.c_str());
 }
 
@@ -98,10 +98,11 @@ void printUsage(int fixedCase, std::FILE* output) {
 Options readOptions(int argc, char** argv, int fixedCase) {
   Options options;
   options.toolkit.push_back(argv[0]);
-  const std::string help = "; uputstvo daje: " + programName(fixedCase) + " --help";
+  const std::string name = programName(fixedCase);
   auto refuse = [&](const std::string& why) {
     options.answer = Options::Answer::Refused;
-    options.complaint = "Greska: " + why + help + "\n";
+    options.complaint =
+        formatted(_("Greska: %s; uputstvo daje: %s --help\n"), why.c_str(), name.c_str());
     return options;
   };
   bool optionsEnded = false;  // after "--" every argument is a file
@@ -120,11 +121,12 @@ Options readOptions(int argc, char** argv, int fixedCase) {
       options.kinds.push_back(*reading.kind);
     } else if (optionsEnded || argument[0] != '-') {
       if (fixedCase != 0) {
-        return refuse(programName(fixedCase) + " ne cita zadatak iz datoteke (" + quoted + ")");
+        return refuse(
+            formatted(_("%s ne cita zadatak iz datoteke (%s)"), name.c_str(), quoted.c_str()));
       }
       if (options.taskFile != nullptr) {
-        return refuse("zadat je vise od jednog zadatka (\"" + asShown(options.taskFile) + "\", " +
-                      quoted + ")");
+        return refuse(formatted(_("zadat je vise od jednog zadatka (\"%s\", %s)"),
+                                asShown(options.taskFile).c_str(), quoted.c_str()));
       }
       options.taskFile = argument;
     } else if (std::strcmp(argument, "--") == 0) {
@@ -138,7 +140,7 @@ Options readOptions(int argc, char** argv, int fixedCase) {
     } else if (std::strcmp(argument, "--objasni") == 0) {
       options.explain = true;
     } else if (std::strcmp(argument, "--slika") == 0) {
-      if (i + 1 == argc) return refuse("opcija \"--slika\" trazi ime datoteke");
+      if (i + 1 == argc) return refuse(_("opcija \"--slika\" trazi ime datoteke"));
       options.picture = argv[++i];
     } else if (fixedCase == 0 && (std::strcmp(argument, "--zadatak") == 0 ||
                                   std::strcmp(argument, "--listic") == 0)) {
@@ -172,13 +174,13 @@ Options readOptions(int argc, char** argv, int fixedCase) {
       options.range = static_cast<int>(*range);
       rangeGiven = true;
     } else if (isOneOf(argument, kToolkitWithValue)) {
-      if (i + 1 == argc) return refuse("opcija " + quoted + " trazi vrednost");
+      if (i + 1 == argc) return refuse(formatted(_("opcija %s trazi vrednost"), quoted.c_str()));
       options.toolkit.push_back(argv[i]);
       options.toolkit.push_back(argv[++i]);
     } else if (isOneOf(argument, kToolkitAlone)) {
       options.toolkit.push_back(argv[i]);
     } else {
-      return refuse("nepoznata opcija " + quoted);
+      return refuse(formatted(_("nepoznata opcija %s"), quoted.c_str()));
     }
   }
   // A new task or a worksheet is made, not solved: no task file, explanation or picture.

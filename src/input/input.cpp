@@ -253,32 +253,35 @@ WordReading readNumberWord(const std::string& word) {
 }
 
 std::string refusalText(const std::string& coordinate, const WordReading& reading) {
-  const std::string at = "kod koordinate " + coordinate + " ";
-  const std::string typed = "uneto je \"" + asShown(reading.number.word) + "\"";
+  const char* at = coordinate.c_str();
+  const std::string typed = asShown(reading.number.word);
   switch (reading.refusal) {
     case Refusal::None:
       return "";
     case Refusal::Missing:
-      return formatted(_("kod koordinate %s nije unet broj"), coordinate.c_str());
+      return formatted(_("kod koordinate %s nije unet broj"), at);
     case Refusal::DecimalComma:
-      return at + typed + ", a decimale se odvajaju tackom, ne zarezom (" +
-             asShown(withPoints(reading.number.word)) + ")";
+      return formatted(_("kod koordinate %s uneto je \"%s\", a decimale se odvajaju tackom, ne "
+                         "zarezom (%s)"),
+                       at, typed.c_str(), asShown(withPoints(reading.number.word)).c_str());
     case Refusal::NotFinite:
-      return at + typed + ", sto nije konacan broj";
+      return formatted(_("kod koordinate %s uneto je \"%s\", sto nije konacan broj"), at,
+                       typed.c_str());
     case Refusal::ZeroDenominator:
-      return at + typed + ", a imenilac razlomka ne sme biti 0";
-    case Refusal::TooLarge: {
-      char bound[32];
-      std::snprintf(bound, sizeof bound, "%.0f", kLargestCoordinate);
-      return at + "broj " + asShown(reading.number.word) + " je po apsolutnoj vrednosti veci od " +
-             bound;
-    }
+      return formatted(_("kod koordinate %s uneto je \"%s\", a imenilac razlomka ne sme biti 0"),
+                       at, typed.c_str());
+    case Refusal::TooLarge:
+      return formatted(_("kod koordinate %s broj %s je po apsolutnoj vrednosti veci od %.0f"), at,
+                       typed.c_str(), kLargestCoordinate);
     case Refusal::TooLong:
-      return at + typed + ", sto je duze od " + std::to_string(kLongestWord) + " znakova";
+      return formatted(_("kod koordinate %s uneto je \"%s\", sto je duze od %d znakova"), at,
+                       typed.c_str(), static_cast<int>(kLongestWord));
     case Refusal::NotANumber:
       break;
   }
-  return at + typed + ", sto nije broj (brojevi se pisu kao 3, -2.5, .5, 1e3 ili 1/3)";
+  return formatted(_("kod koordinate %s uneto je \"%s\", sto nije broj (brojevi se pisu kao 3, "
+                     "-2.5, .5, 1e3 ili 1/3)"),
+                   at, typed.c_str());
 }
 
 TaskText splitTask(const std::string& text) {
