@@ -4,7 +4,7 @@
 #include <cstddef>
 
 struct Catalog {
-  const char* code;  // the page's code of the language: "sr", "sr-Latn", "en"
+  const char* code;  // the page's code of the language: "sr-Cyrl", "sr-Latn", "en"
   const unsigned char* bytes;
   std::size_t size;
 };

@@ -3,7 +3,7 @@
 set(text "// The compiled catalogs (written by embed_catalogs.cmake from po/).\n#include \"catalogs.h\"\n\nnamespace {\n")
 set(table "")
 set(index 0)
-foreach(pair IN ITEMS "sr|sr" "sr@latin|sr-Latn" "en|en")
+foreach(pair IN ITEMS "sr|sr-Cyrl" "sr@latin|sr-Latn" "en|en")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 language)
   list(GET pair 1 code)

@@ -32,7 +32,7 @@ std::string formatted(const char* pattern, ...) __attribute__((format(printf, 1,
 //   initMessages();
 void initMessages();
 
-// The web page: the language by its code ("sr", "sr-Latn", "en"; anything
+// The web page: the language by its code ("sr-Cyrl", "sr-Latn", "en"; anything
 // else, or "", is the texts as written). Returns false for a code without a
 // catalog.
 //

@@ -25,12 +25,8 @@ var trikros = (function () {
   var noPicture = ''; // why the picture is empty, when it is
   var lastField = null; // the field the key row types into
 
-  // The texts this script shows, in one place.
-  var texts = {
-    copied: 'Red je kopiran.',
-    selected: 'Red je oznacen: kopirajte ga sa Ctrl+C.',
-    incomplete: 'Zadatak nije potpun: ispravite oznacena polja, pa pritisnite Izracunaj.',
-  };
+  var language = 'sr-Latn'; // 'sr-Latn', 'sr-Cyrl' or 'en'
+  var page = null; // the page's texts in its language, from the computation
 
   function element(id) {
     return document.getElementById(id);
@@ -64,7 +60,7 @@ var trikros = (function () {
   // when a field was refused, so that no one copies an older task.
   function showTask(reply) {
     var complete = reply.report !== '';
-    var address = complete ? '#' + reply.words.join(',') : location.pathname + location.search;
+    var address = '#' + (complete ? reply.words.join(',') + '&' : '') + 'jezik=' + language;
     try {
       history.replaceState(null, '', address);
     } catch (error) {
@@ -72,7 +68,7 @@ var trikros = (function () {
     }
     element('red').value = complete ? reply.words.join(' ') : '';
     element('red').setAttribute('aria-invalid', String(!complete));
-    element('red-stanje').textContent = complete ? '' : texts.incomplete;
+    element('red-stanje').textContent = complete ? '' : page.texts.nepotpun;
     noPicture = complete ? '' : reply.picture;
     canvas.setAttribute('aria-label', reply.picture);
   }
@@ -110,7 +106,11 @@ var trikros = (function () {
   // as in a task file (blanks, commas or semicolons), put into the fields.
   // False when the address holds none.
   function fromAddress() {
-    var task = location.hash.slice(1);
+    var asked = languageInAddress();
+    if (asked && asked !== language) useLanguage(asked);
+    var task = location.hash.slice(1).split('&').filter(function (part) {
+      return part.indexOf('jezik=') !== 0;
+    }).join('&');
     if (!task) return false;
     try {
       task = decodeURIComponent(task);
@@ -135,7 +135,6 @@ var trikros = (function () {
 
   // ---- Practice: a new task, and the student's own answer checked -------------
 
-  var practice = null; // the section's texts, kinds and corner names, from the computation
 
   function cornerWords() {
     return Array.from(element('moja-temena').querySelectorAll('input')).map(function (field) {
@@ -152,12 +151,12 @@ var trikros = (function () {
     for (var k = 0; k < count; ++k) {
       var row = table.insertRow();
       var name = document.createElement('th');
-      name.textContent = practice.corners[k];
+      name.textContent = page.corners[k];
       row.appendChild(name);
       ['x', 'y', 'z'].forEach(function (axis, a) {
         var field = document.createElement('input');
-        field.id = 'moje-' + practice.corners[k] + axis;
-        field.setAttribute('aria-label', practice.corners[k] + '.' + axis);
+        field.id = 'moje-' + page.corners[k] + axis;
+        field.setAttribute('aria-label', page.corners[k] + '.' + axis);
         field.value = typed[3 * k + a] || '';
         row.insertCell().appendChild(field);
       });
@@ -192,7 +191,7 @@ var trikros = (function () {
     element('presuda').hidden = true;
     element('prikazi-resenje').hidden = true;
     try {
-      history.replaceState(null, '', location.pathname + location.search);
+      history.replaceState(null, '', '#jezik=' + language);
     } catch (error) {
       // the address keeps the last task; nothing else depends on it
     }
@@ -233,17 +232,17 @@ var trikros = (function () {
     element('prikazi-resenje').hidden = reply.lines.length === 0;
   }
 
+  // A list's options anew in the page's language, the choice kept.
+  function fillList(list, options) {
+    var chosen = list.value;
+    list.textContent = '';
+    options.forEach(function (option) {
+      list.add(new Option(option[1], option[0]));
+    });
+    if (chosen) list.value = chosen;
+  }
+
   function startPractice() {
-    practice = JSON.parse(call('trikros_practice_texts', 'string'));
-    document.querySelectorAll('#vezba [data-text]').forEach(function (item) {
-      item.textContent = practice.texts[item.dataset.text];
-    });
-    practice.kinds.forEach(function (kind) {
-      element('vrsta-zadatka').add(new Option(kind[1], kind[0]));
-    });
-    practice.answers.forEach(function (name, count) {
-      element('moja-vrsta').add(new Option(name, String(count)));
-    });
     showAnswerFields();
     element('novi-zadatak').addEventListener('click', newTask);
     element('moja-vrsta').addEventListener('change', showAnswerFields);
@@ -253,6 +252,85 @@ var trikros = (function () {
       element('prikazi-resenje').hidden = true;
     });
     element('vezba').hidden = false;
+  }
+
+  // ---- The page's language ----------------------------------------------------
+
+  var languages = ['sr-Latn', 'sr-Cyrl', 'en'];
+
+  function languageInAddress() {
+    var found = /(?:^#|&)jezik=([^&]*)/.exec(location.hash);
+    return found && languages.indexOf(found[1]) >= 0 ? found[1] : '';
+  }
+
+  // The address with the page's language in place of the one it had.
+  function keepLanguageInAddress() {
+    var rest = location.hash.slice(1).split('&').filter(function (part) {
+      return part && part.indexOf('jezik=') !== 0;
+    });
+    try {
+      history.replaceState(null, '', '#' + rest.concat(['jezik=' + language]).join('&'));
+    } catch (error) {
+      // a page that may not change its address keeps the language in storage
+    }
+  }
+
+  // The address's language, else the one chosen before, else the first of the browser's
+  // that the page speaks (Serbian in Cyrillic unless Latin is asked for, as the locales
+  // have it; the languages written in Latin letters beside it in Latin), else English.
+  function firstLanguage() {
+    var kept = '';
+    try {
+      kept = localStorage.getItem('trikros-jezik') || '';
+    } catch (error) {
+      // storage refused (a private window): the browser's languages decide
+    }
+    if (languageInAddress()) return languageInAddress();
+    if (languages.indexOf(kept) >= 0) return kept;
+    var wanted = navigator.languages || [navigator.language || ''];
+    for (var i = 0; i < wanted.length; ++i) {
+      var tag = wanted[i].toLowerCase();
+      if (/^sr\b/.test(tag)) return /latn/.test(tag) ? 'sr-Latn' : 'sr-Cyrl';
+      if (/^(hr|bs|sh|cnr)\b/.test(tag)) return 'sr-Latn';
+      if (/^en\b/.test(tag)) return 'en';
+    }
+    return 'en';
+  }
+
+  // Every text of the page in the language; the task shown is answered again in it.
+  function useLanguage(code) {
+    language = code;
+    call('trikros_set_language', 'number', ['string'], [code]);
+    page = JSON.parse(call('trikros_page_texts', 'string'));
+    document.documentElement.lang = code;
+    try {
+      localStorage.setItem('trikros-jezik', code);
+    } catch (error) {
+      // the address keeps it all the same
+    }
+    document.querySelectorAll('[data-text]').forEach(function (item) {
+      item.textContent = page.texts[item.dataset.text];
+    });
+    document.querySelectorAll('[data-label]').forEach(function (item) {
+      item.setAttribute('aria-label', page.texts[item.dataset.label]);
+    });
+    document.querySelectorAll('[data-jezik]').forEach(function (button) {
+      button.setAttribute('aria-pressed', String(button.dataset.jezik === code));
+    });
+    element('objasni').textContent =
+        page.texts[element('objasnjenje').hidden ? 'prikaziObjasnjenje' : 'sakrijObjasnjenje'];
+    var cases = page.cases.map(function (name, k) {
+      return [String(k + 1), name];
+    });
+    fillList(element('primeri'), [['', page.texts.izaberite]].concat(cases));
+    fillList(element('vrsta-zadatka'), page.kinds);
+    fillList(element('moja-vrsta'), page.answers.map(function (name, count) {
+      return [String(count), name];
+    }));
+    element('presuda').hidden = true;
+    if (element('izvestaj').textContent || element('red').getAttribute('aria-invalid') === 'true') {
+      answer();
+    }
   }
 
   // ---- The picture ----------------------------------------------------------
@@ -480,7 +558,14 @@ var trikros = (function () {
         lastField = field;
       });
     });
-    // The task in the address, else the first example.
+    // The language, then the task in the address, else the first example.
+    useLanguage(firstLanguage());
+    document.querySelectorAll('[data-jezik]').forEach(function (button) {
+      button.addEventListener('click', function () {
+        useLanguage(button.dataset.jezik);
+        keepLanguageInAddress();
+      });
+    });
     if (!fromAddress()) {
       fixedCase(1);
       element('primeri').value = '1';
@@ -512,12 +597,12 @@ var trikros = (function () {
       line.select();
       if (navigator.clipboard && line.value) {
         navigator.clipboard.writeText(line.value).then(function () {
-          said(texts.copied);
+          said(page.texts.kopiran);
         }, function () {
-          said(texts.selected);
+          said(page.texts.oznacen);
         });
       } else {
-        said(line.value ? texts.selected : texts.incomplete);
+        said(line.value ? page.texts.oznacen : page.texts.nepotpun);
       }
     });
     // A field typed into no longer holds the example chosen.
@@ -534,7 +619,7 @@ var trikros = (function () {
     element('objasni').addEventListener('click', function (event) {
       var hidden = !element('objasnjenje').hidden;
       element('objasnjenje').hidden = hidden;
-      event.target.textContent = hidden ? 'Prikazi objasnjenje' : 'Sakrij objasnjenje';
+      event.target.textContent = page.texts[hidden ? 'prikaziObjasnjenje' : 'sakrijObjasnjenje'];
       event.target.setAttribute('aria-expanded', String(!hidden));
     });
     element('sacuvaj').addEventListener('click', savePicture);

@@ -147,6 +147,22 @@ constexpr const char* kTaskKinds[][2] = {
     {"sestougao", N_("sestougao")},
 };
 
+// The fixed cases as the page's list names them.
+constexpr const char* kCaseNames[kFixedCaseCount] = {
+    N_("1: ravni se seku, presek je duz na ivici prvog trougla"),
+    N_("2: ravni se seku, presek je tacka"),
+    N_("3: jedna ravan, zajednicko teme"),
+    N_("4: teme drugog unutar prvog trougla"),
+    N_("5: jedna ravan, teme na stranici"),
+    N_("6: ravni se seku, presek je duz preko prvog trougla"),
+    N_("7: jedna ravan, stranice se preklapaju"),
+    N_("8: jedna ravan, presek je trougao"),
+    N_("9: jedna ravan, presek je cetvorougao"),
+    N_("10: jedna ravan, presek je sestougao"),
+    N_("11: jedna ravan, presek je petougao"),
+    N_("12: drugi trougao unutar prvog"),
+};
+
 // What a student may say the common part is, by its count of corners.
 constexpr const char* kAnswerKinds[7] = {
     N_("nema zajednickih tacaka"),
@@ -182,7 +198,7 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
     const WordReading reading = readNumberWord(word);
     std::string complaint;
     if (reading.refusal != Refusal::None) {
-      complaint = "Greska: " + refusalText(kCoordinateNames[i], reading) + ".";
+      complaint = formatted(_("Greska: %s."), refusalText(kCoordinateNames[i], reading).c_str());
     } else {
       putNumber(task, i, reading.number);
     }
@@ -319,18 +335,56 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_draw() {
                        {"marks", marks}});
 }
 
-// ---- Practice: a new task, and the student's own answer checked -----------------
+// ---- The page's words, in its language --------------------------------------
 
-// The practice section's texts, its kinds of tasks and of answers, and the corners' names:
-//   {"texts": {id: text}, "kinds": [[word, name], ...], "answers": [name by count],
-//    "corners": ["M", "N", ...]}
+// The language of every text from here on: "sr-Latn", "sr-Cyrl" or "en";
+// anything else gives the texts as written. Returns 1 for a language the page has.
 //
-//   const texts = JSON.parse(Module.ccall('trikros_practice_texts', 'string', [], []));
-EMSCRIPTEN_KEEPALIVE const char* trikros_practice_texts() {
-  Json kinds = Json::array(), answers = Json::array();
+//   Module.ccall('trikros_set_language', 'number', ['string'], ['sr-Cyrl']);
+EMSCRIPTEN_KEEPALIVE int trikros_set_language(const char* code) {
+  return setLanguage(code) ? 1 : 0;
+}
+
+// Every text of the page in its language, the kinds of tasks and of answers, and the
+// corners' names:
+//   {"texts": {id: text}, "cases": [name of case 1, ...], "kinds": [[word, name], ...],
+//    "answers": [name by count], "corners": ["M", "N", ...]}
+// An element with data-text="id" shows texts[id]; with data-label="id", says it.
+//
+//   const page = JSON.parse(Module.ccall('trikros_page_texts', 'string', [], []));
+EMSCRIPTEN_KEEPALIVE const char* trikros_page_texts() {
+  Json kinds = Json::array(), answers = Json::array(), cases = Json::array();
   for (const auto& [word, name] : kTaskKinds) kinds.push_back({word, _(name)});
   for (const char* name : kAnswerKinds) answers.push_back(_(name));
+  for (const char* name : kCaseNames) cases.push_back(_(name));
   const Json texts = {
+      {"naslovStrane", _("trikros - presek dva trougla u prostoru")},
+      {"uvod", _("Presek dva trougla u prostoru: unesite temena oba trougla i pritisnite "
+                 "Izracunaj.")},
+      {"oblici", _("Broj se pise kao 3, -2.5, .5, 1e3 ili 1/3 (decimale sa tackom).")},
+      {"prvi", _("Prvi trougao")},
+      {"drugi", _("Drugi trougao")},
+      {"znakovi", _("Znakovi koje tastatura telefona nema")},
+      {"minus", _("minus")},
+      {"tacka", _("decimalna tacka")},
+      {"crta", _("razlomacka crta")},
+      {"izracunaj", _("Izracunaj")},
+      {"primer", _("Primer:")},
+      {"izaberite", _("izaberite...")},
+      {"red", _("Zadatak u jednom redu, za datoteku zadatka ili za adresu:")},
+      {"kopiraj", _("Kopiraj")},
+      {"kopiran", _("Red je kopiran.")},
+      {"oznacen", _("Red je oznacen: kopirajte ga sa Ctrl+C.")},
+      {"nepotpun", _("Zadatak nije potpun: ispravite oznacena polja, pa pritisnite Izracunaj.")},
+      {"prikaziObjasnjenje", _("Prikazi objasnjenje")},
+      {"sakrijObjasnjenje", _("Sakrij objasnjenje")},
+      {"sacuvaj", _("Sacuvaj sliku")},
+      {"pocetni", _("Pocetni pogled (F)")},
+      {"pomoc", _("Levi taster misa pomera sliku, desni je okrece oko pravca pogleda, Shift + "
+                  "desni (ili prevlacenje jednim prstom) okrece u prostoru; tocak misa i dva "
+                  "prsta uvelicavaju. Tasteri (dok je slika izabrana): strelice, + i -, F, L, "
+                  "P, T, H (pomoc), S (cuvanje slike).")},
+      {"jezik", _("Jezik")},
       {"naslov", _("Vezba")},
       {"vrstaZadatka", _("Vrsta zadatka:")},
       {"noviZadatak", _("Novi zadatak")},
@@ -340,8 +394,11 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_practice_texts() {
       {"uputstvo", _("Temena upisite tacno, razlomcima (1/3) ili decimalama (2.5), a temena "
                      "mnogougla redom po obodu, od bilo kog temena.")},
   };
-  return answeredJson(
-      Json{{"texts", texts}, {"kinds", kinds}, {"answers", answers}, {"corners", kCornerNames}});
+  return answeredJson(Json{{"texts", texts},
+                           {"cases", cases},
+                           {"kinds", kinds},
+                           {"answers", answers},
+                           {"corners", kCornerNames}});
 }
 
 // A new task of the kind ("" for any) from the seed, whole number from 1 to 2^53:

@@ -1,7 +1,9 @@
 """The web page in headless Chromium, opened from disk: a task in the address and a task typed
 into the fields give the console's report, a comma gets the console's complaint and no report,
 and the picture holds the program's colours and follows a drag and F. A new task for practice is
-the console's task of its seed; a right answer and a wrong one get their verdicts.
+the console's task of its seed; a right answer and a wrong one get their verdicts. The page
+speaks the browser's language at first, Serbian in Latin letters here, and each of its three
+when chosen, as the console does in the same locale, keeping it in the address.
 
     /usr/bin/python3 page_test.py build/web/trikros.html build/release
 
@@ -36,9 +38,14 @@ def check(what, got, expected):
         failures.append(f"{what}\n  page:    {got!r}\n  console: {expected!r}")
 
 
-def console(words, *arguments):
+LOCALES = {"sr-Latn": "sr_RS.UTF-8@latin", "sr-Cyrl": "sr_RS.UTF-8", "en": "en_US.UTF-8", "": "C"}
+
+
+def console(words, *arguments, language="sr-Latn"):
     """What trikros prints for the words, prompts dropped, and its complaint."""
-    env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+    env["LANG"] = LOCALES[language]
     run = subprocess.run([f"{native}/trikros", *arguments], input=" ".join(words) + "\n", env=env,
                          capture_output=True, text=True)
     return run.stdout.split("c2.z = ")[-1], run.stderr
@@ -50,6 +57,7 @@ options.binary_location = "/usr/bin/chromium"
 for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
                  "--no-first-run", "--user-data-dir=" + profile.name, "--window-size=1280,900"):
     options.add_argument(argument)
+options.add_experimental_option("prefs", {"intl.accept_languages": "sr-Latn,en"})
 browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 text = lambda id: browser.execute_script(f"return document.getElementById('{id}').textContent")
 canvas = lambda: browser.find_element(By.ID, "platno").screenshot_as_png
@@ -66,8 +74,8 @@ try:
           [browser.find_element(By.ID, f).accessible_name for f in FIELDS],
           [f"{f[:2]}, {f[2]}" for f in FIELDS])
     check("the picture's accessible name", browser.find_element(By.ID, "platno").accessible_name,
-          "Slika zadatka: ose, prvi trougao plavom i drugi ljubicastom bojom, a crvenom njihov "
-          "presek, duz MN.")
+          "Slika zadatka: ose, prvi trougao plavom i drugi ljubičastom bojom, a crvenom njihov "
+          "presek, duž MN.")
 
     # The address as a task file: blanks, or commas with a trailing one; the list shows case 2.
     case02 = "4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5".split()
@@ -76,7 +84,7 @@ try:
         check(f"the report of #{address}", text("izvestaj"), console(case02)[0])
         check(f"the address and the list after #{address}", browser.execute_script(
             "return [location.hash, document.getElementById('primeri').value]"),
-            ["#" + ",".join(case02), "2"])
+            ["#" + ",".join(case02) + "&jezik=sr-Latn", "2"])
 
     # 2. Typed into the fields, with Enter in the last one; the address follows.
     typed = "1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 2 3 0".split()
@@ -86,7 +94,7 @@ try:
     browser.find_element(By.ID, "c2z").send_keys(Keys.ENTER)
     check("the report of a typed task", text("izvestaj"), console(typed)[0])
     check("the address after Izracunaj", browser.execute_script("return location.hash"),
-          "#" + ",".join(typed))
+          "#" + ",".join(typed) + "&jezik=sr-Latn")
 
     # 3. The picture: the first triangle blue, the second magenta, the hexagon red, the axes
     #    black.
@@ -114,9 +122,9 @@ try:
     check("the complaint for 3,5", text("prvi").count(complaint), 1)
     check("the report after a refused field", text("izvestaj"), "")
     check("the address after a refused field", browser.execute_script("return location.href"),
-          page.as_uri())
+          page.as_uri() + "#jezik=sr-Latn")
     check("the picture's name after a refused field", picture.accessible_name,
-          "Slike nema: neki broj zadatka nije prihvacen (greska je navedena kod polja).")
+          "Slike nema: neki broj zadatka nije prihvaćen (greška je navedena kod polja).")
 
     # 6. Outside the picture the keys are the page's: Down scrolls, a letter leaves it alone.
     browser.set_window_size(800, 600)
@@ -145,7 +153,7 @@ try:
     check("the fields of a new task",
           [browser.find_element(By.ID, f).get_attribute("value") for f in FIELDS], numbers)
     check("the report after a new task", text("izvestaj"), "")
-    solution = console(numbers, "--objasni")[0].split("Resenje:")[1]
+    solution = console(numbers, "--objasni", language="")[0].split("Resenje:")[1]
     corners = re.findall(r"^[MN] = \(([^)]*)\)", solution, re.M)
     Select(browser.find_element(By.ID, "moja-vrsta")).select_by_value("2")
     for name, corner in zip("NM", corners):  # the other way round
@@ -153,13 +161,28 @@ try:
             browser.find_element(By.ID, f"moje-{name}{axis}").clear()
             browser.find_element(By.ID, f"moje-{name}{axis}").send_keys(word)
     browser.find_element(By.ID, "proveri").click()
-    check("the verdict on a right answer", text("presuda").startswith("Odgovor je tacan."), True)
+    check("the verdict on a right answer", text("presuda").startswith("Odgovor je tačan."), True)
     browser.find_element(By.ID, "moje-Nx").send_keys("1")
     browser.find_element(By.ID, "proveri").click()
-    check("the verdict on a wrong answer", text("presuda").startswith("Odgovor nije tacan."), True)
-    check("the wrong corner named", "Tacka N = (" in text("presuda"), True)
+    check("the verdict on a wrong answer", text("presuda").startswith("Odgovor nije tačan."), True)
+    check("the wrong corner named", "Tačka N = (" in text("presuda"), True)
     browser.find_element(By.ID, "prikazi-resenje").click()
     check("the report shown after the check", text("izvestaj"), console(numbers)[0])
+
+    # 8. Each language by its button: the page's words, the report as the console's in that
+    #    locale, the language in the address and the document; kept when the page opens again.
+    browser.execute_script("location.hash = arguments[0]", ",".join(case02))
+    for button, word in (("sr-Cyrl", "Израчунај"), ("en", "Calculate"), ("sr-Latn", "Izračunaj")):
+        browser.find_element(By.CSS_SELECTOR, f"[data-jezik='{button}']").click()
+        check(f"the page in {button}", [text("izracunaj"), text("izvestaj"), browser.execute_script(
+            "return [location.hash, document.documentElement.lang]")],
+            [word, console(case02, language=button)[0], ["#" + ",".join(case02) + "&jezik=" + button,
+                                                         button]])
+    browser.find_element(By.CSS_SELECTOR, "[data-jezik='en']").click()
+    browser.get(page.as_uri())
+    WebDriverWait(browser, 30).until(
+        lambda b: b.execute_script("return document.body.classList.contains('spremno')"))
+    check("the language kept when the page opens again", text("izracunaj"), "Calculate")
 finally:
     browser.quit()
     profile.cleanup()
