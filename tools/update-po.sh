@@ -2,7 +2,8 @@
 # Gathers the texts marked with _() and N_() in src/ into the template
 # po/trikros.pot and merges it into the catalogs po/sr.po (Serbian in Cyrillic)
 # and po/en.po, so that a new or changed text shows there as untranslated until
-# it is translated. po/sr@latin.po is not translated by hand: it is po/sr.po in
+# it is translated. The menu entries' texts are in English, as a desktop shows
+# them where it has no translation; po/en.po gives them unchanged. po/sr@latin.po is not translated by hand: it is po/sr.po in
 # Latin letters, made by gettext's own recode-sr-latin. Then says how complete
 # each catalog is.
 #
@@ -11,9 +12,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' | sort)
-xgettext --language=C++ --from-code=UTF-8 --keyword=_ --keyword=N_ --add-comments=TRANSLATORS: \
-  --package-name=trikros --msgid-bugs-address=authors@trikros.invalid --sort-by-file \
-  --add-location=file --copyright-holder="the trikros authors" -o po/trikros.pot "${sources[@]}"
+common=(--from-code=UTF-8 --package-name=trikros --msgid-bugs-address=authors@trikros.invalid
+  --sort-by-file --add-location=file --copyright-holder="the trikros authors" -o po/trikros.pot)
+xgettext --language=C++ --keyword=_ --keyword=N_ --add-comments=TRANSLATORS: "${common[@]}" \
+  "${sources[@]}"
+# The menu entries' names and comments, and the console entry's last sentence.
+xgettext --join-existing "${common[@]}" data/trikros.desktop.in data/trikros-console.desktop.in
+xgettext --join-existing --language=Shell "${common[@]}" data/open-console
 for catalog in po/sr.po po/en.po; do
   msgmerge --quiet --update --backup=none --no-fuzzy-matching --add-location=file "$catalog" \
     po/trikros.pot

@@ -34,7 +34,7 @@ for program in "${programs[@]}"; do
   [[ -x $work/root/usr/bin/$program ]] || fail "missing: /usr/bin/$program"
 done
 expected=(usr/share/applications/trikros.desktop usr/share/applications/trikros-console.desktop
-  usr/libexec/trikros/open-page usr/share/trikros/trikros.html usr/share/icons/hicolor/scalable/apps/trikros.svg
+  usr/libexec/trikros/open-page usr/libexec/trikros/open-console usr/share/trikros/trikros.html usr/share/icons/hicolor/scalable/apps/trikros.svg
   usr/share/doc/trikros/copyright usr/share/doc/trikros/changelog.gz
   usr/share/doc/trikros/examples/zadatak.txt usr/share/locale/en/LC_MESSAGES/trikros.mo
   usr/share/locale/sr/LC_MESSAGES/trikros.mo usr/share/locale/sr@latin/LC_MESSAGES/trikros.mo)
@@ -58,6 +58,11 @@ version=$(dpkg-deb -f "$deb" Version)
 for entry in trikros trikros-console; do
   desktop-file-validate "$work/root/usr/share/applications/$entry.desktop" ||
     fail "desktop-file-validate rejects $entry.desktop"
+done
+# Each entry named in the three languages, from the catalogs.
+for name in 'Name[sr]=Трикрос (конзола)' 'Name[sr@latin]=Trikros (konzola)' 'Name=Trikros (console)'; do
+  grep -qxF "$name" "$work/root/usr/share/applications/trikros-console.desktop" ||
+    fail "the console's menu entry lacks $name"
 done
 # The menu entry Trikros hands the installed page to xdg-open.
 mkdir "$work/bin" && printf '#!/bin/sh\necho "$@"\n' >"$work/bin/xdg-open" && chmod +x "$work/bin/xdg-open"
