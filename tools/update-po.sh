@@ -7,18 +7,38 @@
 # Latin letters, made by gettext's own recode-sr-latin. Then says how complete
 # each catalog is.
 #
-#   tools/update-po.sh
+#   tools/update-po.sh           gathers, merges and reports
+#   tools/update-po.sh --check   changes nothing; fails unless every catalog
+#                                translates every text of the sources
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+template=po/trikros.pot
+if [[ ${1:-} == --check ]]; then
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  template=$work/trikros.pot
+fi
+
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' | sort)
 common=(--from-code=UTF-8 --package-name=trikros --msgid-bugs-address=authors@trikros.invalid
-  --sort-by-file --add-location=file --copyright-holder="the trikros authors" -o po/trikros.pot)
+  --sort-by-file --add-location=file --copyright-holder="the trikros authors" -o "$template")
 xgettext --language=C++ --keyword=_ --keyword=N_ --add-comments=TRANSLATORS: "${common[@]}" \
   "${sources[@]}"
 # The menu entries' names and comments, and the console entry's last sentence.
 xgettext --join-existing "${common[@]}" data/trikros.desktop.in data/trikros-console.desktop.in
 xgettext --join-existing --language=Shell "${common[@]}" data/open-console
+if [[ ${1:-} == --check ]]; then
+  status=0
+  for catalog in po/sr.po po/sr@latin.po po/en.po; do
+    # msgcmp names each text of the sources that the catalog lacks.
+    msgcmp --use-untranslated "$catalog" "$template" || status=1
+    report=$(msgfmt --check --statistics -o /dev/null "$catalog" 2>&1) || status=1
+    echo "$catalog: $report"
+    [[ $report != *untranslated* && $report != *fuzzy* ]] || status=1
+  done
+  exit $status
+fi
 for catalog in po/sr.po po/en.po; do
   msgmerge --quiet --update --backup=none --no-fuzzy-matching --add-location=file "$catalog" \
     po/trikros.pot

@@ -34,12 +34,15 @@ std::string slurp(const std::string& path) {
 }
 
 ProgramOutput runProgram(const std::string& program, const std::string& input,
-                         const std::string& arguments = "") {
+                         const std::string& arguments = "", const std::string& locale = "") {
   // The process's number keeps builds that test side by side apart.
   const std::string base = ::testing::TempDir() + "trikros_console_" + std::to_string(getpid()) +
                            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::ofstream(base + ".in", std::ios::binary) << input;
-  const std::string command = "env -u DISPLAY '" + std::string(TRIKROS_BIN_DIR) + "/" + program +
+  const std::string language =
+      locale.empty() ? "" : "-u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=" + locale + " ";
+  const std::string command = "env -u DISPLAY " + language + "'" + std::string(TRIKROS_BIN_DIR) +
+                              "/" + program +
                               "' " + arguments + " < '" + base + ".in' > '" + base + ".out' 2> '" +
                               base + ".err'";
   // Without a display the programs end after the report.
@@ -85,6 +88,93 @@ TEST(Console, DecimalsAreAnsweredAsTyped) {
                          "14.860473, 0.000000), N (40.446648, -27.624762, 0.000000), P (1.571743, "
                          "-14.718472, 0.000000), Q (36.551636, -29.555809, 0.000000), R "
                          "(-1.966650, 13.270212, 0.000000), S (8.278487, 16.692814, 0.000000).\n");
+}
+
+// In each language the locale names, every kind of answer and every complaint
+// are said in it, whole; the numbers stay as they are.
+TEST(Console, EachLanguageSaysEveryAnswerAndComplaint) {
+  const char* const kLocales[3] = {"sr_RS.UTF-8", "sr_RS.UTF-8@latin", "en_US.UTF-8"};
+  struct Row {
+    const char* input;
+    const char* said[3];  // the report's first line, or the complaint, in each locale
+  } rows[] = {
+      {"0 0 0 4 0 0 0 4 0 9 9 9 9 8 9 8 9 9",
+       {"Задати троуглови се не секу.", "Zadati trouglovi se ne seku.",
+        "The given triangles do not intersect."}},
+      {"4 5 0 4 1 0 1 5 0 4 3 0 4 6 3 2 3 5",
+       {"Пресек задатих троуглова је тачка:", "Presek zadatih trouglova je tačka:",
+        "The intersection of the given triangles is a point:"}},
+      {"0 0 0 4 0 0 0 4 0 1 1 -1 1 1 1 3 3 0",
+       {"Пресек задатих троуглова је дуж:", "Presek zadatih trouglova je duž:",
+        "The intersection of the given triangles is a segment:"}},
+      {"0 0 0 4 0 0 0 4 0 1 1 0 5 1 0 1 5 0",
+       {"Пресек задатих троуглова је троугао одређен тачкама:",
+        "Presek zadatih trouglova je trougao određen tačkama:",
+        "The intersection of the given triangles is a triangle with the vertices:"}},
+      {"0 0 0 4 0 0 0 4 0 -1 1 0 3 1 0 1 3 0",
+       {"Пресек задатих троуглова је четвороугао одређен тачкама:",
+        "Presek zadatih trouglova je četvorougao određen tačkama:",
+        "The intersection of the given triangles is a quadrilateral with the vertices:"}},
+      {"1 1 0 4 1 0 4 4 0 5 3 0 3 0 0 3 2 0",
+       {"Пресек задатих троуглова је петоугао одређен тачкама:",
+        "Presek zadatih trouglova je petougao određen tačkama:",
+        "The intersection of the given triangles is a pentagon with the vertices:"}},
+      {"0 0 0 4 0 0 0 4 0 -1 1 0 3 -1 0 3 3 0",
+       {"Пресек задатих троуглова је шестоугао одређен тачкама:",
+        "Presek zadatih trouglova je šestougao određen tačkama:",
+        "The intersection of the given triangles is a hexagon with the vertices:"}},
+      {"1 2",
+       {"Грешка: улаз је завршен код координате a1.z; задатак није решен.",
+        "Greška: ulaz je završen kod koordinate a1.z; zadatak nije rešen.",
+        "Error: the input ends at coordinate a1.z; the task is not solved."}},
+      {"1 3,5",
+       {"Грешка: код координате a1.y унето је \"3,5\", а децимале се одвајају тачком, не зарезом "
+        "(3.5); задатак није решен.",
+        "Greška: kod koordinate a1.y uneto je \"3,5\", a decimale se odvajaju tačkom, ne zarezom "
+        "(3.5); zadatak nije rešen.",
+        "Error: at coordinate a1.y \"3,5\" is entered, but decimals are separated by a point, not "
+        "a comma (3.5); the task is not solved."}},
+      {"nan",
+       {"Грешка: код координате a1.x унето је \"nan\", што није коначан број; задатак није решен.",
+        "Greška: kod koordinate a1.x uneto je \"nan\", što nije konačan broj; zadatak nije rešen.",
+        "Error: at coordinate a1.x \"nan\" is entered, which is not a finite number; the task is "
+        "not solved."}},
+      {"1/0",
+       {"Грешка: код координате a1.x унето је \"1/0\", а именилац разломка не сме бити 0; "
+        "задатак није решен.",
+        "Greška: kod koordinate a1.x uneto je \"1/0\", a imenilac razlomka ne sme biti 0; zadatak "
+        "nije rešen.",
+        "Error: at coordinate a1.x \"1/0\" is entered, but the denominator of a fraction must not "
+        "be 0; the task is not solved."}},
+      {"2e7",
+       {"Грешка: код координате a1.x број 2e7 је по апсолутној вредности већи од 1000000; "
+        "задатак није решен.",
+        "Greška: kod koordinate a1.x broj 2e7 je po apsolutnoj vrednosti veći od 1000000; zadatak "
+        "nije rešen.",
+        "Error: at coordinate a1.x the number 2e7 is greater than 1000000 in absolute value; the "
+        "task is not solved."}},
+      {"12345678901234567890123456789012345678901",
+       {"Грешка: код координате a1.x унето је \"1234567890123456789012345678901234567890...\", "
+        "што је дуже од 40 знакова; задатак није решен.",
+        "Greška: kod koordinate a1.x uneto je \"1234567890123456789012345678901234567890...\", što "
+        "je duže od 40 znakova; zadatak nije rešen.",
+        "Error: at coordinate a1.x \"1234567890123456789012345678901234567890...\" is entered, "
+        "which is longer than 40 characters; the task is not solved."}},
+      {"1x",
+       {"Грешка: код координате a1.x унето је \"1x\", што није број (бројеви се пишу као 3, -2.5, "
+        ".5, 1e3 или 1/3); задатак није решен.",
+        "Greška: kod koordinate a1.x uneto je \"1x\", što nije broj (brojevi se pišu kao 3, -2.5, "
+        ".5, 1e3 ili 1/3); zadatak nije rešen.",
+        "Error: at coordinate a1.x \"1x\" is entered, which is not a number (numbers are written "
+        "as 3, -2.5, .5, 1e3 or 1/3); the task is not solved."}},
+  };
+  for (const Row& row : rows) {
+    for (int k = 0; k < 3; ++k) {
+      const ProgramOutput run = runProgram("trikros", std::string(row.input) + "\n", "", kLocales[k]);
+      const std::string text = run.status == 2 ? run.err : run.out.substr(run.out.rfind("= ") + 2);
+      EXPECT_EQ(text.substr(0, text.find('\n')), row.said[k]) << kLocales[k] << ": " << row.input;
+    }
+  }
 }
 
 // The prompts up to and including that of coordinate index (0 a1.x ... 17 c2.z).
