@@ -64,6 +64,10 @@ void strokeText(const drawing::Label& label, double scale) {
 // The font at the label's height, or smaller where the text would run wider
 // than the list allows; the halo first, then the letters.
 void paint(const drawing::Label& label, const Rgb& halo) {
+  if (needsOtherLetters(label.text)) {
+    paintOtherLetters(label, halo);
+    return;
+  }
   const auto* text = reinterpret_cast<const unsigned char*>(label.text.c_str());
   const double length = glutStrokeLengthf(kFont, text);
   double scale = label.height / kFontCapHeight;

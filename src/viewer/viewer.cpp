@@ -3,6 +3,8 @@
 #include "viewer.h"
 
 #include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <cctype>
@@ -11,6 +13,7 @@
 #include <cstring>
 #include <string>
 
+#include "messages.h"
 #include "viewer_parts.h"
 
 View view;
@@ -32,6 +35,18 @@ constexpr int kFirstWidth = 1024;
 constexpr int kFirstHeight = 700;
 constexpr int kSamples = 4;  // multisampling, where the display offers it
 constexpr unsigned char kEscape = 27;
+
+// The window's title in UTF-8 as well, for the letters beyond Latin-1 that
+// the toolkit's title cannot carry (window managers show this one).
+void setTitle(const char* title) {
+  Display* display = glXGetCurrentDisplay();
+  const GLXDrawable window = glXGetCurrentDrawable();
+  if (display == nullptr || window == 0) return;
+  XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(title),
+                  static_cast<int>(std::strlen(title)));
+}
 
 // Ends the program with status 0; the report is already out.
 void quit() {
@@ -80,7 +95,9 @@ void setUpViewer(int* argc, char** argv) {
   if (!glutGet(GLUT_DISPLAY_MODE_POSSIBLE)) glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
   glutInitWindowSize(kFirstWidth, kFirstHeight);
   glutInitWindowPosition(100, 50);
-  glutCreateWindow("Geometrija - prikaz zadatka");
+  const char* title = _("Geometrija - prikaz zadatka");
+  glutCreateWindow(title);
+  setTitle(title);
   view = firstView(kFirstWidth, kFirstHeight);
 
   // No idle callback: the picture changes only with these events, so it is
@@ -94,12 +111,16 @@ void setUpViewer(int* argc, char** argv) {
 }
 
 std::string noDisplayMessage(const char* display, const char* program) {
-  const std::string where = display == nullptr || *display == '\0'
-                                ? std::string("nema ekrana (promenljiva DISPLAY nije postavljena)")
-                                : "ekran '" + std::string(display) + "' nije dostupan";
-  return "Prozor sa slikom ne moze da se otvori: " + where +
-         ". Izvestaj iznad je potpun; sliku i bez ekrana zapisuje opcija --slika, npr. " + program +
-         " --slika slika.png";
+  if (display == nullptr || *display == '\0') {
+    return formatted(_("Prozor sa slikom ne moze da se otvori: nema ekrana (promenljiva DISPLAY "
+                       "nije postavljena). Izvestaj iznad je potpun; sliku i bez ekrana zapisuje "
+                       "opcija --slika, npr. %s --slika slika.png"),
+                     program);
+  }
+  return formatted(_("Prozor sa slikom ne moze da se otvori: ekran '%s' nije dostupan. Izvestaj "
+                     "iznad je potpun; sliku i bez ekrana zapisuje opcija --slika, npr. %s --slika "
+                     "slika.png"),
+                   display, program);
 }
 
 void startViewer(int argc, char** argv) {

@@ -54,6 +54,14 @@ void special(int key, int x, int y);  // arrows, Home and F11
 //   paintList(drawScene(scene, view, shown));
 void paintList(const drawing::List& list);
 
+// A label whose letters go beyond ASCII (the messages in Serbian and other
+// languages), which GLUT's stroke font lacks, is set by cairo in DejaVu Sans
+// and drawn as pixels at the same height and place.
+//
+//   if (needsOtherLetters(label.text)) paintOtherLetters(label, list.halo);
+bool needsOtherLetters(const std::string& text);
+void paintOtherLetters(const drawing::Label& label, const Rgb& halo);
+
 // Saves the frame just drawn as trikros-YYYYMMDD-HHMMSS.png in the current
 // folder and says where on standard error.
 void saveWindowPicture();
