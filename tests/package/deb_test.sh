@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks what a teacher's
 # machine would get from it: the thirteen programs, runnable as installed,
-# with their manual pages (English, Serbian in Cyrillic and in Latin letters),
-# the menu entries and their icon; Depends naming the
-# window libraries they need and xdg-utils; the web page, answering a task in
-# its address; and nothing for lintian to complain about.
+# with their manual pages (in English, and in Serbian in Cyrillic and in Latin
+# letters), the menu entries and their icon; Depends naming the window
+# libraries they need and xdg-utils; the web page, answering a task in its
+# address; and nothing for lintian to complain about.
 #
 #   deb_test.sh BUILD_DIR [WEB_PAGE]
 set -euo pipefail
