@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks what a teacher's
 # machine would get from it: the thirteen programs, runnable as installed,
-# with their manual pages, the menu entries and their icon; Depends naming the
-# window libraries they need and xdg-utils; the web page, answering a task in
-# its address; and nothing for lintian to complain about.
+# with their manual pages (in English, and in Serbian in Cyrillic and in Latin
+# letters), the menu entries and their icon; Depends naming the window
+# libraries they need and xdg-utils; the web page, answering a task in its
+# address; and nothing for lintian to complain about.
 #
 #   deb_test.sh BUILD_DIR [WEB_PAGE]
 set -euo pipefail
@@ -39,7 +40,8 @@ expected=(usr/share/applications/trikros.desktop usr/share/applications/trikros-
   usr/share/doc/trikros/examples/zadatak.txt usr/share/locale/en/LC_MESSAGES/trikros.mo
   usr/share/locale/sr/LC_MESSAGES/trikros.mo usr/share/locale/sr@latin/LC_MESSAGES/trikros.mo)
 for program in "${programs[@]}"; do
-  expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
+  expected+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz" "usr/share/man/sr/man1/$program.1.gz"
+    "usr/share/man/sr@latin/man1/$program.1.gz")
 done
 [[ -z $page ]] || cmp -s "$page" "$work/root/usr/share/trikros/trikros.html" ||
   fail "the package's trikros.html is not the web page built ($page)"
