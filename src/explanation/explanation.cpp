@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "exact.h"
+#include "messages.h"
 #include "steps.h"
 
 namespace {
@@ -107,7 +108,7 @@ std::vector<std::string> wrapped(const std::string& text, std::size_t width) {
   return lines;
 }
 
-// The one sentence saying where the report and the exact answer differ:
+// The sentences saying where the report and the exact answer differ:
 // exact corners the report has no point for, and report points that are
 // not exact corners, each with its distance.
 std::string differenceNote(const std::vector<Vec>& answer, const std::string& letterOf,
@@ -116,7 +117,12 @@ std::string differenceNote(const std::vector<Vec>& answer, const std::string& le
                            const std::array<Vec, 6>& typed,
                            const std::array<steps::Figure, 2>& figures, double tolerance,
                            double within) {
-  std::vector<std::string> parts;
+  using steps::say;
+  std::string text =
+      say(_("Napomena: izvestaj se ovde razlikuje od tacnog racuna, jer program odlucuje u okviru "
+            "tolerancije %s."),
+          exact::approximately(tolerance));
+  auto add = [&text](const std::string& sentence) { text += " " + sentence; };
   for (std::size_t j = 0; j < answer.size(); ++j) {
     if (m.reportOf[j] >= 0) continue;
     const std::string corner = letterOf.substr(j, 1) + " = " + exact::pointText(answer[j]);
@@ -127,71 +133,80 @@ std::string differenceNote(const std::vector<Vec>& answer, const std::string& le
         other = k;
     }
     if (other != j && distance(truth[j], truth[other]) <= within) {
-      parts.push_back("tacna temena " + corner + " i " + letterOf.substr(other, 1) + " = " +
-                      exact::pointText(answer[other]) + " su na rastojanju " +
-                      exact::approximately(distance(truth[j], truth[other])) +
-                      ", pa ih izvestaj racuna kao jednu tacku");
+      add(say(_("Tacna temena %s i %s su na rastojanju %s, pa ih izvestaj racuna kao jednu "
+                "tacku."),
+              corner, letterOf.substr(other, 1) + " = " + exact::pointText(answer[other]),
+              exact::approximately(distance(truth[j], truth[other]))));
     } else if (!printed.empty()) {
       std::size_t nearest = 0;
       for (std::size_t i = 1; i < printed.size(); ++i) {
         if (distance(truth[j], printed[i]) < distance(truth[j], printed[nearest])) nearest = i;
       }
-      parts.push_back("tacno teme " + corner + " nema para u izvestaju (najbliza mu je tacka " +
-                      std::string(1, kLetters[nearest]) + ", na rastojanju " +
-                      exact::approximately(distance(truth[j], printed[nearest])) + ")");
+      add(say(_("Tacno teme %s nema para u izvestaju; najbliza mu je tacka %s, na rastojanju %s."),
+              corner, std::string(1, kLetters[nearest]),
+              exact::approximately(distance(truth[j], printed[nearest]))));
     } else {
-      parts.push_back("tacno racunato, " + corner + " je zajednicka tacka, a izvestaj je nema");
+      add(say(_("Tacno racunato, %s je zajednicka tacka, a izvestaj je nema."), corner));
     }
   }
   for (std::size_t i = 0; i < printed.size(); ++i) {
     if (m.exactOf[i] >= 0) continue;
     const Point& p = reported.corners[i];
-    const std::string letter = std::string("tacka ") + kLetters[i];
+    const std::string letter(1, kLetters[i]);
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
-      parts.push_back(letter + " iz izvestaja nije konacna");
+      add(say(_("Tacka %s iz izvestaja nije konacna."), letter));
       continue;
     }
-    std::string point = letter + " " + reportPoint(p) + " iz izvestaja";
     // A typed corner, as its floats, is that corner exactly.
     Vec at{exact::ofDouble(p.x), exact::ofDouble(p.y), exact::ofDouble(p.z)};
+    std::string corner;
     for (std::size_t k = 0; k < typed.size(); ++k) {
-      const Approximate corner = approximate(typed[k]);
-      if (static_cast<float>(corner[0]) == p.x && static_cast<float>(corner[1]) == p.y &&
-          static_cast<float>(corner[2]) == p.z) {
+      const Approximate c = approximate(typed[k]);
+      if (static_cast<float>(c[0]) == p.x && static_cast<float>(c[1]) == p.y &&
+          static_cast<float>(c[2]) == p.z) {
         at = typed[k];
-        point += std::string(", teme ") + kCornerNames[k] + ",";
+        corner = kCornerNames[k];
         break;
       }
     }
-    std::string away;
-    const char* const which[2] = {"prvog", "drugog"};
+    std::string away[2];
     for (int k = 0; k < 2; ++k) {
-      const Rational squared = steps::squaredDistance(at, figures[k]);
-      if (squared == 0) continue;
-      away += std::string(away.empty() ? "" : ", a ") + "od " + which[k] + " trougla " +
-              exact::approximately(std::sqrt(squared.convert_to<double>()));
+      const Rational squared = steps::squaredDistance(at, figures[static_cast<std::size_t>(k)]);
+      if (squared != 0) away[k] = exact::approximately(std::sqrt(squared.convert_to<double>()));
     }
-    if (away.empty()) {
-      parts.push_back(point + " lezi u oba trougla, ali nije teme tacnog preseka");
+    const std::string point = reportPoint(p);
+    if (away[0].empty() && away[1].empty()) {
+      add(say(_("Tacka %s %s iz izvestaja lezi u oba trougla, ali nije teme tacnog preseka."),
+              letter, point));
+    } else if (away[1].empty()) {
+      add(say(_("Tacka %s %s iz izvestaja nije u tacnom preseku: od prvog trougla udaljena je "
+                "%s."),
+              letter, point, away[0]));
+    } else if (away[0].empty()) {
+      add(say(_("Tacka %s %s iz izvestaja nije u tacnom preseku: od drugog trougla udaljena je "
+                "%s."),
+              letter, point, away[1]));
     } else {
-      parts.push_back(point + " nije u tacnom preseku: udaljena je " + away);
+      add(say(_("Tacka %s %s iz izvestaja nije u tacnom preseku: od prvog trougla udaljena je "
+                "%s, a od drugog %s."),
+              letter, point, away[0], away[1]));
     }
+    if (!corner.empty()) add(say(_("Tacka %s iz izvestaja je teme %s."), letter, corner));
   }
-  std::string text =
-      "Napomena: izvestaj se ovde razlikuje od tacnog racuna, jer program odlucuje "
-      "u okviru tolerancije " +
-      exact::approximately(tolerance) + ": ";
-  for (std::size_t k = 0; k < parts.size(); ++k) text += (k > 0 ? "; " : "") + parts[k];
-  return text + ".";
+  return text;
 }
 
-std::string triangleLine(const char* heading, const std::array<Vec, 6>& c, int first) {
-  std::string text = heading;
+// "a1 (-4.7, -2, 2.4), b1 (...), c1 (...)": a triangle's corners as typed.
+std::string cornersAsTyped(const ExplanationWords& words, const std::array<Vec, 6>& c, int first) {
+  std::string text;
   for (int k = first; k < first + 3; ++k) {
-    text += std::string(k > first ? ", " : " ") + kCornerNames[k] + " " +
-            exact::pointText(c[static_cast<std::size_t>(k)]);
+    const Vec& p = c[static_cast<std::size_t>(k)];
+    const auto word = [&](int i) { return words[static_cast<std::size_t>(3 * k + i)]; };
+    text += std::string(k > first ? ", " : "") + kCornerNames[k] + " (" +
+            exact::typedNumber(word(0), p.x) + ", " + exact::typedNumber(word(1), p.y) + ", " +
+            exact::typedNumber(word(2), p.z) + ")";
   }
-  return text + ".";
+  return text;
 }
 
 // The six corners exactly as typed, and the largest coordinate in size;
@@ -275,15 +290,30 @@ Explanation explain(const ExplanationWords& words, const Intersection& reported)
   for (const std::size_t j : order) {
     names.corners.push_back(answer[j]);
     names.letters += letterOf[j];
-    result.corners.push_back(exact::pointText(answer[j]));
   }
-  result.letters = names.letters;
+  // The answer's own order: a polygon around it from its first letter, a
+  // segment from its first letter to its second.
+  std::vector<std::size_t> around(answer.size());
+  for (std::size_t j = 0; j < around.size(); ++j) around[j] = j;
+  if (answer.size() >= 3) {
+    std::rotate(around.begin(),
+                std::find(around.begin(), around.end(), order.empty() ? 0 : order[0]),
+                around.end());
+  } else if (answer.size() == 2 && letterOf[1] < letterOf[0]) {
+    std::swap(around[0], around[1]);
+  }
+  for (const std::size_t j : around) {
+    result.corners.push_back(exact::pointText(answer[j]));
+    result.decimals.push_back(exact::pointDecimals(answer[j]));
+  }
+  for (const std::size_t j : around) result.letters += letterOf[j];
   result.count = static_cast<int>(answer.size());
 
   // 4. The text: the triangles, the steps, the note, the answer.
-  result.lines = {"Objasnjenje (tacan racun sa razlomcima; u zagradi je decimalna vrednost):",
-                  triangleLine("Prvi trougao:", corners, 0),
-                  triangleLine("Drugi trougao:", corners, 3)};
+  result.lines = {_("Objasnjenje (tacan racun sa razlomcima; u zagradi je decimalna vrednost):"),
+                  _("Oznake: x je vektorski proizvod, a . skalarni proizvod vektora."),
+                  steps::say(_("Prvi trougao: %s."), cornersAsTyped(words, corners, 0)),
+                  steps::say(_("Drugi trougao: %s."), cornersAsTyped(words, corners, 3))};
   steps::Writer out;
   steps::workedSteps(corners, names, out, result.planes);
   result.lines.insert(result.lines.end(), out.lines.begin(), out.lines.end());
@@ -300,11 +330,10 @@ Explanation explain(const ExplanationWords& words, const Intersection& reported)
       result.lines.push_back(line);
     }
   }
-  result.lines.push_back("Resenje:");
-  if (answer.empty()) result.lines.push_back("Trouglovi nemaju zajednickih tacaka.");
-  for (std::size_t k = 0; k < order.size(); ++k) {
-    result.lines.push_back(names.letters.substr(k, 1) + " = " +
-                           exact::pointWithDecimals(answer[order[k]]));
+  result.lines.push_back(_("Resenje:"));
+  if (answer.empty()) result.lines.push_back(_("Trouglovi nemaju zajednickih tacaka."));
+  for (const std::size_t j : around) {
+    result.lines.push_back(letterOf.substr(j, 1) + " = " + exact::pointWithDecimals(answer[j]));
   }
   return result;
 }

@@ -40,10 +40,12 @@ struct Explanation {
   // The exact answer: 0 no common point, 1 a point, 2 a segment, 3 to 6 the
   // corners of a polygon.
   int count = 0;
-  // Its corners as "(8/3, 1, 0)", in the order of the lines after
-  // "Resenje:", with their names in letters ("MN" for a segment MN): the
-  // report's letters and order wherever the report has the same corner.
+  // Its corners as "(8/3, 1, 0)" and as "(2.666667, 1, 0)", in the order of
+  // the lines after "Resenje:" (a polygon's in order around it, a segment's
+  // from M to N), with their names in letters ("MRSPQN"): the report's
+  // letters wherever the report has the same corner, the next ones after.
   std::vector<std::string> corners;
+  std::vector<std::string> decimals;
   std::string letters;
   // Every plane equation printed.
   std::vector<PlaneEquation> planes;
