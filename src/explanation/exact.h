@@ -82,6 +82,9 @@ std::string pointText(const Vec& p);
 // "(2.666667, 1, 0)": the decimal values of the coordinates.
 std::string pointDecimals(const Vec& p);
 
+// True when a coordinate's decimal value is rounded (more than six places).
+bool isRounded(const Vec& p);
+
 // pointText followed, when a coordinate is not an integer, by the decimal
 // values: "(5/2, 3, 0) = (2.5, 3, 0)", or with "~" where one is rounded:
 // "(8/3, 1, 0) ~ (2.666667, 1, 0)".

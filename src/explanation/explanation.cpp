@@ -305,6 +305,7 @@ Explanation explain(const ExplanationWords& words, const Intersection& reported)
   for (const std::size_t j : around) {
     result.corners.push_back(exact::pointText(answer[j]));
     result.decimals.push_back(exact::pointDecimals(answer[j]));
+    result.rounded.push_back(exact::isRounded(answer[j]));
   }
   for (const std::size_t j : around) result.letters += letterOf[j];
   result.count = static_cast<int>(answer.size());

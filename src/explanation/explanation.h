@@ -46,6 +46,7 @@ struct Explanation {
   // letters wherever the report has the same corner, the next ones after.
   std::vector<std::string> corners;
   std::vector<std::string> decimals;
+  std::vector<bool> rounded;  // true where a decimal is rounded to six places
   std::string letters;
   // Every plane equation printed.
   std::vector<PlaneEquation> planes;

@@ -145,6 +145,10 @@ std::string pointDecimals(const Vec& p) {
   return "(" + decimal(p.x) + ", " + decimal(p.y) + ", " + decimal(p.z) + ")";
 }
 
+bool isRounded(const Vec& p) {
+  return !sixPlaces(p.x).exact || !sixPlaces(p.y).exact || !sixPlaces(p.z).exact;
+}
+
 std::string pointWithDecimals(const Vec& p) {
   if (denominator(p.x) == 1 && denominator(p.y) == 1 && denominator(p.z) == 1) {
     return pointText(p);

@@ -85,6 +85,13 @@ try:
         browser.find_element(By.ID, field).send_keys(word)
     browser.find_element(By.ID, "c2z").send_keys(Keys.ENTER)
     check("the report of a typed task", text("izvestaj"), console(typed)[0])
+    # Under it, the exact answer as a student writes it: the corners in order around.
+    check("the exact answer of a typed task", browser.execute_script(
+        "return [...document.querySelectorAll('#tacno-resenje p, #tacno-resenje li')]"
+        ".map(e => e.textContent)"),
+        ["Resenje: sestougao", "M = (11/3, 1, 0) \u2248 (3.666667, 1, 0)",
+         "R = (4, 3/2, 0) = (4, 1.5, 0)", "S = (4, 3, 0)", "P = (3, 3, 0)",
+         "Q = (9/4, 9/4, 0) = (2.25, 2.25, 0)", "N = (8/3, 1, 0) \u2248 (2.666667, 1, 0)"])
     check("the address after Izracunaj", browser.execute_script("return location.hash"),
           "#" + ",".join(typed))
 
