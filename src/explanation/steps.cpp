@@ -84,9 +84,9 @@ struct Pass {
   void tellZero() {
     if (zeroTold) return;
     zeroTold = true;
-    out.more(
-        _("(Duz ivice od a do b, u tacki a + t(b - a), vrednost leve strane je A + t(B - A), gde su "
-          "A i B vrednosti u a i b; ona je 0 za t = A / (A - B).)"));
+    out.more(_(
+        "(Duz ivice od a do b, u tacki a + t(b - a), vrednost leve strane je A + t(B - A), gde su "
+        "A i B vrednosti u a i b; ona je 0 za t = A / (A - B).)"));
   }
 };
 
@@ -150,8 +150,9 @@ Equation planeStep(Pass& w, const Figure& t) {
   const std::string a = nameOf(t, 0);
   const std::string n = "n" + std::to_string(t.number);
   const Vec u = t.p[1] - t.p[0], v = t.p[2] - t.p[0];
-  w.out.step(pick(t, _("Ravan prvog trougla prolazi kroz a1, a normala joj je n1 = (b1 - a1) x (c1 - a1):"),
-                  _("Ravan drugog trougla prolazi kroz a2, a normala joj je n2 = (b2 - a2) x (c2 - a2):")));
+  w.out.step(pick(
+      t, _("Ravan prvog trougla prolazi kroz a1, a normala joj je n1 = (b1 - a1) x (c1 - a1):"),
+      _("Ravan drugog trougla prolazi kroz a2, a normala joj je n2 = (b2 - a2) x (c2 - a2):")));
   w.out.more(n + " = " + pointText(u) + " x " + pointText(v) + " = " + pointText(cross(u, v)) +
              ".");
   const Equation e = equationThrough(cross(u, v), t.p[0]);
@@ -369,15 +370,14 @@ Meeting meet(const Vec& p1, const Vec& p2, const Vec& q1, const Vec& q2, const F
 // The system for s and t of two crossing segments, with its solution, the
 // first time: s(p2 - p1) - t(q2 - q1) = q1 - p1 in the two coordinates kept.
 void tellCrossing(Writer& out, const std::string& one, const std::string& two, const Vec& p1,
-                  const Vec& p2, const Vec& q1, const Vec& q2, const Flat& flat,
-                  const Meeting& m) {
+                  const Vec& p2, const Vec& q1, const Vec& q2, const Flat& flat, const Meeting& m) {
   const auto [rx, ry] = flat(p2 - p1);
   const auto [ax, ay] = flat(q1 - q2);
   const auto [gx, gy] = flat(q1 - p1);
   out.more(say(_("(Za %s i %s, po koordinatama %s i %s, s i t resavaju sistem %s; %s, pa je "
                  "s = %s, t = %s.)"),
                one, two, flat.first(), flat.second(), equationOf(rx, "s", ax, "t", gx),
-                 equationOf(ry, "s", ay, "t", gy), fraction(m.s), fraction(m.t)));
+               equationOf(ry, "s", ay, "t", gy), fraction(m.s), fraction(m.t)));
 }
 
 // Step: what the points found make: nothing, a point, a segment or a
@@ -677,8 +677,9 @@ std::string figureName(const Figure& f) {
 void figureStep(Pass& w, const Figure& f) {
   const std::string a = nameOf(f, 0), b = nameOf(f, 1), c = nameOf(f, 2);
   if (f.corners == 1) {
-    w.out.step(say(pick(f, _("Prvi trougao: sva tri temena su ista tacka %s, pa ga uzimamo kao "
-                             "tacku %s."),
+    w.out.step(say(pick(f,
+                        _("Prvi trougao: sva tri temena su ista tacka %s, pa ga uzimamo kao "
+                          "tacku %s."),
                         _("Drugi trougao: sva tri temena su ista tacka %s, pa ga uzimamo kao "
                           "tacku %s.")),
                    pointText(f.p[0]), a));
@@ -898,13 +899,15 @@ std::vector<Vec> segmentAgainstSegment(Pass& w, const Figure& s, const Figure& o
                  a + " + s(" + b + " - " + a + ")", c + " + t(" + d + " - " + c + ")", number(sp),
                  number(tp)));
   if (sp < 0 || sp > 1) {
-    w.out.more(_("Broj s nije izmedju 0 i 1: ta tacka nije na obema duzima, pa nemaju "
-                 "zajednickih tacaka."));
+    w.out.more(
+        _("Broj s nije izmedju 0 i 1: ta tacka nije na obema duzima, pa nemaju "
+          "zajednickih tacaka."));
     return {};
   }
   if (tp < 0 || tp > 1) {
-    w.out.more(_("Broj t nije izmedju 0 i 1: ta tacka nije na obema duzima, pa nemaju "
-                 "zajednickih tacaka."));
+    w.out.more(
+        _("Broj t nije izmedju 0 i 1: ta tacka nije na obema duzima, pa nemaju "
+          "zajednickih tacaka."));
     return {};
   }
   const Vec point = p1 + sp * r;
@@ -942,8 +945,8 @@ std::vector<Vec> pointAgainstPoint(Pass& w, const Figure& s, const Figure& o) {
                    w.named(s.p[0])));
     return {s.p[0]};
   }
-  w.out.step(say(_("Tacke %s i %s su razlicite: nemaju zajednickih tacaka."), nameOf(s, 0),
-                 nameOf(o, 0)));
+  w.out.step(
+      say(_("Tacke %s i %s su razlicite: nemaju zajednickih tacaka."), nameOf(s, 0), nameOf(o, 0)));
   return {};
 }
 

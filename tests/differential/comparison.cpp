@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -156,6 +157,15 @@ bool explanationHolds(const Explanation& explanation, const std::vector<ExactPoi
   std::sort(truth.begin(), truth.end());
   std::sort(told.begin(), told.end());
   if (truth != told) return false;
+  // No value printed as 0.000000 outside the notes, which quote the report.
+  bool quoting = false;
+  for (const std::string& line : explanation.lines) {
+    quoting = line.rfind("Napomena", 0) == 0 || (quoting && line.rfind("   ", 0) == 0);
+    for (std::size_t at = line.find("0.000000"); !quoting && at != std::string::npos;
+         at = line.find("0.000000", at + 1)) {
+      if (at == 0 || !std::isdigit(static_cast<unsigned char>(line[at - 1]))) return false;
+    }
+  }
   // A polygon's corners in order around it: every turn the same way.
   std::vector<ExactPoint> around;
   for (const std::string& corner : explanation.corners) {

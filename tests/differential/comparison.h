@@ -32,7 +32,8 @@ struct Comparison {
 };
 
 // The worked solution against the exact answer: its corners are the true
-// ones, exactly and as a set, a polygon's in order around it; its kind is
+// ones, exactly and as a set, a polygon's in order around it; no value
+// shows as 0.000000 outside the notes (which quote the report); its kind is
 // the report's unless its note says that the two differ; and every plane
 // equation it prints is in lowest terms and holds at the three corners of
 // its triangle.

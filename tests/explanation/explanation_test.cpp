@@ -65,9 +65,13 @@ TEST(Explanation, OfEachFixedCase) {
 }
 
 // The kinds the fixed cases do not show: triangles apart, a point, corners on
-// one line, two segments; and a pair where the report counts a corner
-// 0.000038 outside the other triangle as inside, its tolerance there being
-// 0.00004, which the note says.
+// one line, two segments; a pair where the report counts a corner 0.000038
+// outside the other triangle as inside, its tolerance there being 0.00004,
+// which the note says; positions along the line that once printed as
+// -0.000000; three exact corners the report gives as one point; a report
+// point a hair outside blamed, not the one equal to an exact corner; the
+// same kind with a corner's digits off; a triangle the program takes for a
+// segment.
 TEST(Explanation, OfOtherKinds) {
   const struct {
     const char* file;
@@ -83,6 +87,12 @@ TEST(Explanation, OfOtherKinds) {
        "-22.56 22.56 -20.29 39.68 -39.68 -14.45 39.48 -39.48 21.79  10.00 -10.00 -8.27 -30.28 "
        "30.28 -23.14 36.73 -36.73 -5.08",
        true},
+      {"positions.txt", "-4.7 -2 2.4 2.7 0.6 0.7 -5 1.4 -2  -4.5 0.9 -0.8 -3 -4 4.9 4.1 0.4 -.6",
+       false},
+      {"merged.txt", "-4 0 0 -2 2 0 1 0 0  3 -3 0 2 -4 0 -1 0.000001 0", true},
+      {"blamed.txt", "-1 0 0 2 0 0 2 1 0  -3 -1 0 2 0.000012 0 -4 -4 0", true},
+      {"digits.txt", "-4 -1 0 -2 0 0 2 -1 0  -3.99999 -0.99999 0 1 4 0 1 -1 0", false},
+      {"nearly-collinear.txt", "-1 2 -2 -0.999999 1 -1.999999 -1 0 -2  -3 1 -2 2 1 -2 0 3 0", true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.file);
