@@ -552,7 +552,7 @@ Cut cutStep(Pass& w, const Figure& t, const Equation& e, const char* letter) {
     cut.names.push_back(letter + std::to_string(cut.points.size() + 1));
     cut.points.push_back(t.p[k]);
     inPlane += (inPlane.empty() ? "" : ", ") + cut.names.back() + " = " + nameOf(t, k) + " = " +
-               pointText(t.p[k]);
+               pointWithDecimals(t.p[k]);
   }
   if (!inPlane.empty()) w.out.more(inPlane + ".");
   if (!edges.empty()) w.tellZero();
