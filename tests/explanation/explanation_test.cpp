@@ -143,6 +143,24 @@ TEST(Explanation, WritesFloatsAsTheirExactValues) {
   EXPECT_EQ(words[6], "0.3333333432674407958984375");
 }
 
+// A decimal value is exact up to six places, rounded to six beyond; a value
+// that would round to zero keeps two significant digits instead.
+TEST(Explanation, NeverWritesANonzeroValueAsZero) {
+  const struct {
+    exact::Rational value;
+    const char* text;
+  } rows[] = {
+      {exact::Rational(5, 2), "2.5"},
+      {exact::Rational(8, 3), "2.666667"},
+      {exact::Rational(1, 2000000), "0.000001"},  // 0.0000005, the edge: rounds up
+      {exact::Rational(499, 1000000000), "5e-7"},
+      {exact::Rational(-12, 100000000), "-1.2e-7"},
+      {exact::Rational(-60933, 3057567436000), "-2e-8"},
+      {exact::Rational(0), "0"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(exact::decimal(row.value), row.text);
+}
+
 // The report is matched to the exact corners within the program's tolerance
 // (or the six printed decimals): a point 0.00005 off is the same corner, one
 // 0.0002 off is not, and the note says so, naming both points.

@@ -167,6 +167,14 @@ try:
     check("the wrong corner named", "Tacka N = (" in text("presuda"), True)
     browser.find_element(By.ID, "prikazi-resenje").click()
     check("the report shown after the check", text("izvestaj"), console(numbers)[0])
+
+    # 8. On a phone the worked solution keeps its lines whole: a long one scrolls sideways.
+    browser.set_window_size(390, 844)
+    browser.find_element(By.ID, "objasni").click()
+    check("the worked solution on a phone", browser.execute_script(
+        "const e = document.getElementById('objasnjenje');"
+        "return [e.hidden, e.scrollWidth > e.clientWidth, e.getClientRects().length]"),
+        [False, True, 1])
 finally:
     browser.quit()
     profile.cleanup()
