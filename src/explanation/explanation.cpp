@@ -392,7 +392,7 @@ Explanation explain(const ExplanationWords& words, const Intersection& reported)
   double largest = 0.0;
   const std::optional<std::array<Vec, 6>> typed = cornersOfWords(words, largest);
   if (!typed) {
-    result.lines = {kIncompleteTask};
+    result.lines = {_(kIncompleteTask)};
     return result;
   }
   const std::array<Vec, 6>& corners = *typed;

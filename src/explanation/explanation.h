@@ -16,6 +16,7 @@
 #include "exact.h"
 #include "geometry.h"
 #include "intersection.h"
+#include "messages.h"
 
 // The eighteen numbers as typed, in the order a1.x a1.y a1.z b1.x ... c2.z:
 // each an integer or a decimal with a point ("-3", "2.5", ".5", "5."), with
@@ -58,8 +59,9 @@ struct Explanation {
 
 // The line printed in place of the worked solution when the task is
 // incomplete: a number was refused, so no pair of triangles was given.
+// Shown through _(kIncompleteTask).
 inline constexpr const char* kIncompleteTask =
-    "Zadatak nije potpun (neki broj nije prihvacen), pa objasnjenja nema.";
+    N_("Zadatak nije potpun (neki broj nije prihvacen), pa objasnjenja nema.");
 
 // The worked solution for the triangles typed as words, told against the
 // program's answer for them (its letters M, N, ... and order name the corners).

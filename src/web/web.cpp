@@ -196,7 +196,7 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
   // 2. The answer and its scene, as every program builds them.
   scene = Scene{};
   view = firstView(view.width, view.height);
-  std::string notes, report, explanation = "\n" + std::string(kIncompleteTask) + "\n";
+  std::string notes, report, explanation = "\n" + std::string(_(kIncompleteTask)) + "\n";
   Intersection intersection;
   Json exactAnswer = nullptr;
   if (complete) {
