@@ -173,12 +173,12 @@ struct Flat {
 
   std::pair<Rational, Rational> operator()(const Vec& p) const {
     if (dropped == 0) return {p.y, p.z};
-    if (dropped == 1) return {p.z, p.x};
+    if (dropped == 1) return {p.x, p.z};
     return {p.x, p.y};
   }
   // The names of the two coordinates kept.
-  const char* first() const { return dropped == 0 ? "y" : (dropped == 1 ? "z" : "x"); }
-  const char* second() const { return dropped == 0 ? "z" : (dropped == 1 ? "x" : "y"); }
+  const char* first() const { return dropped == 0 ? "y" : "x"; }
+  const char* second() const { return dropped == 2 ? "y" : "z"; }
   // Twice the signed area of u and v.
   Rational cross(const Vec& u, const Vec& v) const {
     const auto [ux, uy] = (*this)(u);
@@ -634,6 +634,9 @@ std::vector<Vec> alongTheLine(Pass& w, const Equation& e1, const Equation& e2, c
                    formula));
   }
   w.out.more(positions + ".");
+  w.out.more(say(_("(Tacka prave je p = %s + k d, pa je d . (p - %s) = k (d . d): s raste "
+                   "ravnomerno sa k, kao polozaj na pravoj.)"),
+                 unit.names[0], unit.names[0]));
   w.out.more(onTheLine(1, lo[0], hi[0]));
   w.out.more(onTheLine(2, lo[1], hi[1]));
   const Rational from = std::max(lo[0], lo[1]), to = std::min(hi[0], hi[1]);
