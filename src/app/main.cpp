@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
   Task task;
   if constexpr (TRIKROS_FIXED_CASE == 0) {
     if (const int status = readTaskOfProgram(options.taskFile, task); status != 0) {
-      if (options.explain) std::printf("\n%s\n", kIncompleteTask);
+      if (options.explain) std::printf("\n%s\n", _(kIncompleteTask));
       return status;
     }
   } else {

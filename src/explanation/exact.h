@@ -59,11 +59,17 @@ Rational ofDouble(double value);
 // "0.100000001490116119384765625"; "nan" or "inf" (not numbers) otherwise.
 std::string floatWord(float value);
 
+// A typed number as a student reads it: a decimal word ("-4.7", ".5",
+// "1e3") as its exact decimal ("-4.7", "0.5", "1000"), a fraction word
+// ("+4/6") as a reduced fraction ("2/3"). q is the word's value.
+std::string typedNumber(const std::string& word, const Rational& q);
+
 // "8/3", "-5/2", "7": a reduced fraction, or an integer.
 std::string fraction(const Rational& q);
 
 // The decimal value: exact when it has at most six decimals ("2.5",
-// "-0.25", "7"), else rounded to six ("2.666667").
+// "-0.25", "7"), else rounded to six ("2.666667"); a nonzero value that
+// would round to 0 with two significant digits ("-1.2e-7").
 std::string decimal(const Rational& q);
 
 // An integer as it is, a fraction with its decimal value beside it:
@@ -72,6 +78,12 @@ std::string number(const Rational& q);
 
 // "(8/3, 1, 0)": exact coordinates, as the differential reference writes them.
 std::string pointText(const Vec& p);
+
+// "(2.666667, 1, 0)": the decimal values of the coordinates.
+std::string pointDecimals(const Vec& p);
+
+// True when a coordinate's decimal value is rounded (more than six places).
+bool isRounded(const Vec& p);
 
 // pointText followed, when a coordinate is not an integer, by the decimal
 // values: "(5/2, 3, 0) = (2.5, 3, 0)", or with "~" where one is rounded:

@@ -16,6 +16,7 @@
 #include "exact.h"
 #include "geometry.h"
 #include "intersection.h"
+#include "messages.h"
 
 // The eighteen numbers as typed, in the order a1.x a1.y a1.z b1.x ... c2.z:
 // each an integer or a decimal with a point ("-3", "2.5", ".5", "5."), with
@@ -40,10 +41,13 @@ struct Explanation {
   // The exact answer: 0 no common point, 1 a point, 2 a segment, 3 to 6 the
   // corners of a polygon.
   int count = 0;
-  // Its corners as "(8/3, 1, 0)", in the order of the lines after
-  // "Resenje:", with their names in letters ("MN" for a segment MN): the
-  // report's letters and order wherever the report has the same corner.
+  // Its corners as "(8/3, 1, 0)" and as "(2.666667, 1, 0)", in the order of
+  // the lines after "Resenje:" (a polygon's in order around it, a segment's
+  // from M to N), with their names in letters ("MRSPQN"): the report's
+  // letters wherever the report has the same corner, the next ones after.
   std::vector<std::string> corners;
+  std::vector<std::string> decimals;
+  std::vector<bool> rounded;  // true where a decimal is rounded to six places
   std::string letters;
   // Every plane equation printed.
   std::vector<PlaneEquation> planes;
@@ -55,8 +59,9 @@ struct Explanation {
 
 // The line printed in place of the worked solution when the task is
 // incomplete: a number was refused, so no pair of triangles was given.
+// Shown through _(kIncompleteTask).
 inline constexpr const char* kIncompleteTask =
-    "Zadatak nije potpun (neki broj nije prihvacen), pa objasnjenja nema.";
+    N_("Zadatak nije potpun (neki broj nije prihvacen), pa objasnjenja nema.");
 
 // The worked solution for the triangles typed as words, told against the
 // program's answer for them (its letters M, N, ... and order name the corners).

@@ -60,7 +60,17 @@ SixPlaces sixPlaces(const Rational& q) {
     }
   }
   const Integer rounded = (above * 2000000 + below) / (2 * below);
-  return {withPoint(rounded, 6, negative, false), false};
+  if (rounded != 0) return {withPoint(rounded, 6, negative, false), false};
+  // Below 0.0000005 in size: two significant digits, "-1.2e-7", never 0.
+  int exponent = -7;
+  Integer scale = 10000000;  // 10^-exponent
+  while (above * scale < below) scale *= 10, --exponent;
+  // above / below = digits / 10 * 10^exponent, with digits from 10 to 99.
+  Integer digits = (above * scale * 20 + below) / (2 * below);
+  if (digits >= 100) digits /= 10, ++exponent;
+  std::string text = digits.str();
+  text = text.substr(0, 1) + (text[1] == '0' ? "" : "." + text.substr(1));
+  return {(negative ? "-" : "") + text + "e" + std::to_string(exponent), false};
 }
 
 }  // namespace
@@ -103,6 +113,15 @@ std::string floatWord(float value) {
   return withPoint(above * powerOf(5, -power), static_cast<int>(-power), negative, true);
 }
 
+std::string typedNumber(const std::string& word, const Rational& q) {
+  if (word.find('/') != std::string::npos) return fraction(q);
+  const Integer below = denominator(q);
+  Integer ten = 1;
+  int places = 0;
+  while ((ten % below) != 0) ten *= 10, ++places;  // a decimal's denominator divides 10^places
+  return withPoint(abs(numerator(q)) * (ten / below), places, q < 0, true);
+}
+
 std::string fraction(const Rational& q) {
   const Integer below = denominator(q);
   if (below == 1) return numerator(q).str();
@@ -120,6 +139,14 @@ std::string number(const Rational& q) {
 
 std::string pointText(const Vec& p) {
   return "(" + fraction(p.x) + ", " + fraction(p.y) + ", " + fraction(p.z) + ")";
+}
+
+std::string pointDecimals(const Vec& p) {
+  return "(" + decimal(p.x) + ", " + decimal(p.y) + ", " + decimal(p.z) + ")";
+}
+
+bool isRounded(const Vec& p) {
+  return !sixPlaces(p.x).exact || !sixPlaces(p.y).exact || !sixPlaces(p.z).exact;
 }
 
 std::string pointWithDecimals(const Vec& p) {

@@ -8,11 +8,25 @@
 
 #include "exact.h"
 #include "explanation.h"
+#include "messages.h"
 
 namespace steps {
 
 using exact::Rational;
 using exact::Vec;
+
+// A whole sentence from the catalog with its values filled in:
+//   say(_("Tacka %s je u trouglu."), name)
+inline const char* textOf(const std::string& text) {
+  return text.c_str();
+}
+inline const char* textOf(const char* text) {
+  return text;
+}
+template <typename... Values>
+std::string say(const char* pattern, const Values&... values) {
+  return formatted(pattern, textOf(values)...);
+}
 
 // The lines written so far: numbered steps and their indented continuations.
 struct Writer {

@@ -84,6 +84,23 @@ var trikros = (function () {
     return '';
   }
 
+  // The exact answer under the report, as a student writes it: the kind, then
+  // the corners in order, each as an exact fraction and as a decimal.
+  function showAnswer(answer) {
+    var block = element('tacno-resenje');
+    block.hidden = !answer;
+    if (!answer) return;
+    block.querySelector('.vrsta').textContent = answer.heading;
+    var list = block.querySelector('ol');
+    list.textContent = '';
+    answer.corners.forEach(function (corner) {
+      var item = document.createElement('li');
+      item.textContent = corner.letter + ' = ' + corner.exact +
+        (corner.exact === corner.decimal ? '' : (corner.rounded ? ' \u2248 ' : ' = ') + corner.decimal);
+      list.appendChild(item);
+    });
+  }
+
   // Answers the task in the fields; the address and the line to copy follow it.
   function answer(note) {
     var values = fields().map(function (field) {
@@ -95,6 +112,7 @@ var trikros = (function () {
     element('napomene').textContent = notes;
     element('napomene').hidden = notes === '';
     element('izvestaj').textContent = reply.report;
+    showAnswer(reply.answer);
     element('objasnjenje').textContent = reply.explanation;
     element('objasni').hidden = false;
     showTask(reply);

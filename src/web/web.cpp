@@ -180,9 +180,12 @@ extern "C" {
 
 // The task in the eighteen fields, a1.x to c2.z, one per line. Returns
 //   {"complaints": [18 texts, "" for an accepted field], "words": [the 18 words taken],
-//    "notes": ..., "report": ..., "explanation": ...}
+//    "notes": ..., "report": ..., "explanation": ...,
+//    "answer": {"heading": "Resenje: cetvorougao", "corners": [{"letter": "M",
+//               "exact": "(8/3, 1, 0)", "decimal": "(2.666667, 1, 0)", "rounded": true}, ...]}}
 // with the notes, the report and the worked solution exactly as the console
-// prints them; with a refused field, no notes and no report, and the line of
+// prints them, and the exact answer as a student writes it (a polygon's
+// corners in order around it, a segment's from M to N); with a refused field, no notes and no report, and the line of
 // --objasni for an incomplete task. The scene is built anew and the view
 // returns to the first view.
 //
@@ -209,20 +212,36 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
   // 2. The answer and its scene, as every program builds them.
   scene = Scene{};
   view = firstView(view.width, view.height);
-  std::string notes, report, explanation = "\n" + std::string(kIncompleteTask) + "\n";
+  std::string notes, report, explanation = "\n" + std::string(_(kIncompleteTask)) + "\n";
   Intersection intersection;
+  Json exactAnswer = nullptr;
   if (complete) {
     const TaskAnswer answer = answerTask(task);
     notes = answer.notes;
     report = answer.report;
     intersection = answer.intersection;
-    explanation = explanationText(explain(task.words, answer.intersection));
+    const Explanation worked = explain(task.words, answer.intersection);
+    explanation = explanationText(worked);
+    Json corners = Json::array();
+    for (std::size_t k = 0; k < worked.corners.size(); ++k) {
+      corners.push_back({{"letter", worked.letters.substr(k, 1)},
+                         {"exact", worked.corners[k]},
+                         {"decimal", worked.decimals[k]},
+                         {"rounded", worked.rounded[k]}});
+    }
+    static const char* const kHeadings[7] = {
+        N_("Resenje: nema zajednickih tacaka"), N_("Resenje: tacka"),       N_("Resenje: duz"),
+        N_("Resenje: trougao"),                 N_("Resenje: cetvorougao"), N_("Resenje: petougao"),
+        N_("Resenje: sestougao")};
+    exactAnswer = {{"heading", _(kHeadings[std::clamp(worked.count, 0, 6)])},
+                   {"corners", corners}};
   }
   return answeredJson(Json{{"complaints", complaints},
                        {"words", taken},
                        {"notes", notes},
                        {"report", report},
                        {"explanation", explanation},
+                       {"answer", exactAnswer},
                        {"picture", pictureText(complete, intersection)}});
 }
 

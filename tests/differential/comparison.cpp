@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -156,6 +157,33 @@ bool explanationHolds(const Explanation& explanation, const std::vector<ExactPoi
   std::sort(truth.begin(), truth.end());
   std::sort(told.begin(), told.end());
   if (truth != told) return false;
+  // No value printed as 0.000000 outside the notes, which quote the report.
+  bool quoting = false;
+  for (const std::string& line : explanation.lines) {
+    quoting = line.rfind("Napomena", 0) == 0 || (quoting && line.rfind("   ", 0) == 0);
+    for (std::size_t at = line.find("0.000000"); !quoting && at != std::string::npos;
+         at = line.find("0.000000", at + 1)) {
+      if (at == 0 || !std::isdigit(static_cast<unsigned char>(line[at - 1]))) return false;
+    }
+  }
+  // A polygon's corners in order around it: every turn the same way.
+  std::vector<ExactPoint> around;
+  for (const std::string& corner : explanation.corners) {
+    for (const ExactPoint& e : expected) {
+      if (toString(e) == corner) around.push_back(e);
+    }
+  }
+  const std::size_t n = around.size();
+  auto turn = [&around, n](std::size_t i) {
+    const ExactPoint &a = around[i % n], &b = around[(i + 1) % n], &c = around[(i + 2) % n];
+    const mpq_class ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
+    const mpq_class vx = c.x - b.x, vy = c.y - b.y, vz = c.z - b.z;
+    return std::array<mpq_class, 3>{uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
+  };
+  for (std::size_t i = 1; n >= 3 && i < n; ++i) {
+    const std::array<mpq_class, 3> first = turn(0), next = turn(i);
+    if (sgn(first[0] * next[0] + first[1] * next[1] + first[2] * next[2]) <= 0) return false;
+  }
   if (!explanation.differsFromReport && reported.count != explanation.count) return false;
   for (const PlaneEquation& plane : explanation.planes) {
     const mpz_class a(plane.coefficients[0], 10), b(plane.coefficients[1], 10),

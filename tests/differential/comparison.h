@@ -32,9 +32,11 @@ struct Comparison {
 };
 
 // The worked solution against the exact answer: its corners are the true
-// ones, exactly and as a set; its kind is the report's unless its note says
-// that the two differ; and every plane equation it prints is in lowest
-// terms and holds at the three corners of its triangle.
+// ones, exactly and as a set, a polygon's in order around it; no value
+// shows as 0.000000 outside the notes (which quote the report); its kind is
+// the report's unless its note says that the two differ; and every plane
+// equation it prints is in lowest terms and holds at the three corners of
+// its triangle.
 bool explanationHolds(const Explanation& explanation, const std::vector<ExactPoint>& expected,
                       const Intersection& reported, const ExactTriangle& first,
                       const ExactTriangle& second);

@@ -93,6 +93,13 @@ try:
         browser.find_element(By.ID, field).send_keys(word)
     browser.find_element(By.ID, "c2z").send_keys(Keys.ENTER)
     check("the report of a typed task", text("izvestaj"), console(typed)[0])
+    # Under it, the exact answer as a student writes it: the corners in order around.
+    check("the exact answer of a typed task", browser.execute_script(
+        "return [...document.querySelectorAll('#tacno-resenje p, #tacno-resenje li')]"
+        ".map(e => e.textContent)"),
+        ["Rešenje: šestougao", "M = (11/3, 1, 0) \u2248 (3.666667, 1, 0)",
+         "R = (4, 3/2, 0) = (4, 1.5, 0)", "S = (4, 3, 0)", "P = (3, 3, 0)",
+         "Q = (9/4, 9/4, 0) = (2.25, 2.25, 0)", "N = (8/3, 1, 0) \u2248 (2.666667, 1, 0)"])
     check("the address after Izracunaj", browser.execute_script("return location.hash"),
           "#" + ",".join(typed) + "&jezik=sr-Latn")
 
@@ -169,7 +176,15 @@ try:
     browser.find_element(By.ID, "prikazi-resenje").click()
     check("the report shown after the check", text("izvestaj"), console(numbers)[0])
 
-    # 8. Each language by its button: the page's words, the report as the console's in that
+    # 8. On a phone the worked solution keeps its lines whole: a long one scrolls sideways.
+    browser.set_window_size(390, 844)
+    browser.find_element(By.ID, "objasni").click()
+    check("the worked solution on a phone", browser.execute_script(
+        "const e = document.getElementById('objasnjenje');"
+        "return [e.hidden, e.scrollWidth > e.clientWidth, e.getClientRects().length]"),
+        [False, True, 1])
+
+    # 9. Each language by its button: the page's words, the report as the console's in that
     #    locale, the language in the address and the document; kept when the page opens again.
     browser.execute_script("location.hash = arguments[0]", ",".join(case02))
     for button, word in (("sr-Cyrl", "Израчунај"), ("en", "Calculate"), ("sr-Latn", "Izračunaj")):
