@@ -391,6 +391,7 @@ Box drawOrientationMark(Painter& p) {
   const double reach = length + height * 1.8;
   const Spot centre{kMargin * u + reach, p.view.height - kMargin * u - reach};
   const char* const names[3] = {"x", "y", "z"};
+  std::vector<Box> letters;
   // 1. Each axis seen in the picture: its right and up parts under the turn.
   Spot seen[3];
   for (std::size_t axis = 0; axis < 3; ++axis) {
@@ -420,12 +421,22 @@ Box drawOrientationMark(Painter& p) {
       const double size = std::hypot(way.x, way.y);
       way = size > 1e-6 ? Spot{way.x / size, way.y / size} : Spot{-0.7, 0.7};
     }
-    // 3. The letter, its middle a little beyond the tip.
+    // 3. The letter, its middle a little beyond the tip; beside a letter
+    //    already there (two axes seen the same way) rather than over it.
     const double w = textWidth(names[axis], height);
     const double along = std::max(shown, 0.3) * length + 0.9 * height;
-    const Spot middle{centre.x + way.x * along, centre.y + way.y * along};
-    p.list.marks.push_back(
-        drawing::text(names[axis], {middle.x - w / 2, middle.y + height / 2}, height, true));
+    Spot middle{centre.x + way.x * along, centre.y + way.y * along};
+    drawing::Label letter = drawing::text(names[axis], {}, height, true);
+    for (int tries = 0; tries < 4; ++tries) {
+      letter.at = {middle.x - w / 2, middle.y + height / 2};
+      const Box box = haloBox(letter);
+      if (std::none_of(letters.begin(), letters.end(), [&box](const Box& b) { return box.meets(b); })) {
+        break;
+      }
+      middle = {middle.x - way.y * 1.2 * height, middle.y + way.x * 1.2 * height};
+    }
+    letters.push_back(haloBox(letter));
+    p.list.marks.push_back(letter);
   }
   return Box{centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach};
 }

@@ -11,6 +11,8 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // The share of the picture's smaller side that the figure's sphere takes.
 constexpr double kFill = 0.9;
+constexpr double kMostFill = 0.98;    // ... and at most, for a figure that looks narrow
+constexpr double kLeastShare = 0.61;  // the least share of the side the first view shows
 // The textbook's view: from 30 degrees round from the x axis towards y, and
 // 25 degrees above, so that no axis is seen end-on.
 constexpr double kObliqueAround = 30.0;
@@ -53,8 +55,8 @@ std::array<double, 9> lookingFrom(Vector towards) {
   return {right[0], right[1], right[2], up[0], up[1], up[2], towards[0], towards[1], towards[2]};
 }
 
-Vector obliqueDirection() {
-  const double around = kObliqueAround * kPi / 180.0, above = kObliqueAbove * kPi / 180.0;
+Vector obliqueDirection(double aroundDegrees = kObliqueAround, double aboveDegrees = kObliqueAbove) {
+  const double around = aroundDegrees * kPi / 180.0, above = aboveDegrees * kPi / 180.0;
   return {std::cos(above) * std::cos(around), std::cos(above) * std::sin(around),
           std::sin(above)};
 }
@@ -145,6 +147,42 @@ std::array<double, 9> rotationAbout(int axis, double degrees) {
   }
 }
 
+// The larger of the figure's width and height under the turn, in diameters
+// of its sphere.
+double shownShare(const Scene& figure, const std::array<double, 9>& turn) {
+  const Sphere sphere = figureSphere(figure);
+  double left = 0.0, right = 0.0, bottom = 0.0, top = 0.0;
+  for (const Face& face : figure.faces) {
+    for (const Point& corner : face.corners) {
+      const Vector d = minus(vectorOf(corner), sphere.centre);
+      const double x = turn[0] * d[0] + turn[1] * d[1] + turn[2] * d[2];
+      const double y = turn[3] * d[0] + turn[4] * d[1] + turn[5] * d[2];
+      if (!std::isfinite(x) || !std::isfinite(y)) continue;
+      left = std::min(left, x), right = std::max(right, x);
+      bottom = std::min(bottom, y), top = std::max(top, y);
+    }
+  }
+  return std::max(right - left, top - bottom) / (2.0 * sphere.radius);
+}
+
+// The textbook's view, or, for a figure that it shows end-on and narrow (a
+// segment pointing at the viewer), the nearest of its neighbours that shows
+// the figure wide enough: still z up, x towards the viewer and y to the right.
+std::array<double, 9> obliqueTurn(const Scene& figure) {
+  constexpr double kWide = 0.68;  // of the sphere's diameter
+  constexpr double kTries[][2] = {{kObliqueAround, kObliqueAbove}, {45, 25}, {15, 25}, {60, 20},
+                                  {30, 35}, {75, 20}, {30, 15}};
+  std::array<double, 9> best = lookingFrom(obliqueDirection());
+  double widest = shownShare(figure, best);
+  for (const auto& [around, above] : kTries) {
+    const std::array<double, 9> turn = lookingFrom(obliqueDirection(around, above));
+    const double share = shownShare(figure, turn);
+    if (share >= kWide) return turn;
+    if (share > widest) best = turn, widest = share;
+  }
+  return best;
+}
+
 }  // namespace
 
 Sphere figureSphere(const Scene& figure) {
@@ -196,9 +234,26 @@ double figureRadius(const Scene& scene) {
 
 Frame frameOf(const Scene& scene, int width, int height) {
   const Sphere sphere = figureSphere(scene);
+  const double side = std::max(1, std::min(width, height));
   Frame frame;
   frame.centre = sphere.centre;
-  frame.scale = kFill * std::max(1, std::min(width, height)) / (2.0 * sphere.radius);
+  frame.scale = kFill * side / (2.0 * sphere.radius);
+  // A figure that the first view shows narrower than kLeastShare of the side
+  // is shown larger, as far as the sphere still fits in the picture.
+  const View first = firstView(width, height, scene);
+  double left = 0.0, right = 0.0, top = 0.0, bottom = 0.0;
+  for (const Face& face : scene.faces) {
+    for (const Point& corner : face.corners) {
+      const drawing::Spot s = project(frame, first, corner);
+      if (!std::isfinite(s.x) || !std::isfinite(s.y)) continue;
+      left = std::min(left, s.x - width / 2.0), right = std::max(right, s.x - width / 2.0);
+      top = std::min(top, s.y - height / 2.0), bottom = std::max(bottom, s.y - height / 2.0);
+    }
+  }
+  const double shown = std::max(right - left, bottom - top);
+  if (shown > 0.0 && shown < kLeastShare * side) {
+    frame.scale *= std::min(kLeastShare * side / shown, kMostFill / kFill);
+  }
   return frame;
 }
 
@@ -226,7 +281,7 @@ View viewFrom(View view, Standpoint standpoint, const Scene& figure) {
         view.turn = lookingFrom(normal);
         break;
       }
-      view.turn = lookingFrom(obliqueDirection());
+      view.turn = obliqueTurn(figure);
       break;
     }
     case Standpoint::Oblique:
