@@ -14,10 +14,10 @@ namespace {
 
 constexpr double kLetterHeight = 15.0;  // x, y and z at the tips
 constexpr double kNumberHeight = 11.0;
-constexpr double kTick = 4.0;           // half a tick's length
-constexpr double kHead = 10.0;          // an arrowhead's length
-constexpr double kNearOrigin = 1.5;     // in radii of the figure's sphere
-constexpr int kMostTicks = 10;          // across the figure's diameter
+constexpr double kTick = 4.0;        // half a tick's length
+constexpr double kHead = 10.0;       // an arrowhead's length
+constexpr double kNearOrigin = 1.5;  // in radii of the figure's sphere
+constexpr int kMostTicks = 10;       // across the figure's diameter
 
 // The round step (1, 2 or 5 times a power of ten) that gives at most
 // kMostTicks ticks, and at least four, across the length.
@@ -63,8 +63,8 @@ std::vector<drawing::Label> drawAxes(drawing::Painter& p) {
   const Sphere sphere = figureSphere(p.scene);
   const double r = sphere.radius, u = p.unit;
   const double step = roundStep(2.0 * r);
-  const bool near = std::hypot(sphere.centre[0], sphere.centre[1], sphere.centre[2]) <=
-                    kNearOrigin * r;
+  const bool near =
+      std::hypot(sphere.centre[0], sphere.centre[1], sphere.centre[2]) <= kNearOrigin * r;
   std::vector<drawing::Label> letters, numbers;
   const char* const names[3] = {"x", "y", "z"};
   for (std::size_t axis = 0; axis < 3; ++axis) {
@@ -115,8 +115,9 @@ std::vector<drawing::Label> drawAxes(drawing::Painter& p) {
     if (length < 3.0 * kHead * u) continue;
     const double head = kHead * u, half = 0.4 * head;
     const Spot back{b.x - way.x * head, b.y - way.y * head};
-    const std::vector<Spot> arrow{
-        b, {back.x - way.y * half, back.y + way.x * half}, {back.x + way.y * half, back.y - way.x * half}};
+    const std::vector<Spot> arrow{b,
+                                  {back.x - way.y * half, back.y + way.x * half},
+                                  {back.x + way.y * half, back.y - way.x * half}};
     if (drawing::Box{b.x, b.y, b.x, b.y}.within(p.picture)) {
       p.list.marks.push_back(drawing::Polygon{arrow, drawing::kBlack, 1.0});
     }
@@ -137,8 +138,8 @@ std::vector<drawing::Label> drawAxes(drawing::Painter& p) {
       if (std::fmod(std::fabs(k), every) != 0.0) continue;
       const std::string words = numberAt(k * step, step);
       const double width = textWidth(words, number);
-      const double out = (kTick + 3.0) * u + std::fabs(across.x) * width / 2 +
-                         std::fabs(across.y) * 0.7 * number;
+      const double out =
+          (kTick + 3.0) * u + std::fabs(across.x) * width / 2 + std::fabs(across.y) * 0.7 * number;
       numbers.push_back(centred(words, {at.x + across.x * out, at.y + across.y * out}, number));
     }
   }

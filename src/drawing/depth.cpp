@@ -40,7 +40,8 @@ bool hiddenBy(const std::vector<Point>& triangle, const Vector& p0, const Vector
   double sx[3], sy[3], depth[3];
   for (std::size_t i = 0; i < 3; ++i) {
     const Vector c = relative(triangle[i], sphere);
-    sx[i] = along(view.turn, 0, c), sy[i] = along(view.turn, 1, c), depth[i] = along(view.turn, 2, c);
+    sx[i] = along(view.turn, 0, c), sy[i] = along(view.turn, 1, c),
+    depth[i] = along(view.turn, 2, c);
   }
   const double area = (sx[1] - sx[0]) * (sy[2] - sy[0]) - (sx[2] - sx[0]) * (sy[1] - sy[0]);
   if (!(std::fabs(area) > 1e-12 * sphere.radius * sphere.radius)) return false;
@@ -95,7 +96,8 @@ Face sideOf(const Face& face, const PlaneOf& plane, double sign, const Sphere& s
   for (std::size_t i = 0; i < n; ++i) {
     const Point& a = face.corners[i];
     const Point& b = face.corners[(i + 1) % n];
-    const double va = sign * plane.at(relative(a, sphere)), vb = sign * plane.at(relative(b, sphere));
+    const double va = sign * plane.at(relative(a, sphere)),
+                 vb = sign * plane.at(relative(b, sphere));
     if (va >= 0.0) part.corners.push_back(a);
     if ((va > 0.0 && vb < 0.0) || (va < 0.0 && vb > 0.0)) {
       const double t = va / (va - vb);
@@ -144,7 +146,9 @@ std::vector<Face> facesInDepthOrder(const Scene& scene, const View& view) {
     const Sphere sphere = figureSphere(scene);
     PlaneOf plane = planeOf(triangles[1], sphere);
     std::size_t split = 0;
-    const auto size = [](const PlaneOf& p) { return std::hypot(p.normal[0], p.normal[1], p.normal[2]); };
+    const auto size = [](const PlaneOf& p) {
+      return std::hypot(p.normal[0], p.normal[1], p.normal[2]);
+    };
     if (!(size(plane) > 0.0)) plane = planeOf(triangles[0], sphere), split = 1;
     const double towards = along(view.turn, 2, plane.normal);
     if (size(plane) > 0.0 && towards != 0.0) {

@@ -49,7 +49,8 @@ constexpr int kCircleVertices = 100;
 constexpr double kLineReach = 100.0;  // a scene line is drawn this many directions each way
 
 constexpr const char* kHint = N_("H: pomoc");
-constexpr const char* kTurnHint = N_("Shift + desni taster ili strelice: okretanje u prostoru; H: pomoc");
+constexpr const char* kTurnHint =
+    N_("Shift + desni taster ili strelice: okretanje u prostoru; H: pomoc");
 // The first lines of the help: the mouse in the window, then on a web page.
 constexpr const char* kWindowMouse[] = {
     N_("Levi taster misa: pomeranje slike"),
@@ -259,7 +260,6 @@ void drawDots(Painter& p) {
 
 // ---- Names ------------------------------------------------------------
 
-
 // Names found at one place of the picture, in the order they were added.
 struct Group {
   Spot at;
@@ -383,7 +383,6 @@ void drawNames(Painter& p, std::vector<Box>& taken) {
 
 // ---- Texts and the orientation mark ------------------------------------
 
-
 // Three short arrows x, y and z in the bottom left corner, turned as the
 // scene is, with a letter beyond the end of each.
 Box drawOrientationMark(Painter& p) {
@@ -430,7 +429,8 @@ Box drawOrientationMark(Painter& p) {
     for (int tries = 0; tries < 4; ++tries) {
       letter.at = {middle.x - w / 2, middle.y + height / 2};
       const Box box = haloBox(letter);
-      if (std::none_of(letters.begin(), letters.end(), [&box](const Box& b) { return box.meets(b); })) {
+      if (std::none_of(letters.begin(), letters.end(),
+                       [&box](const Box& b) { return box.meets(b); })) {
         break;
       }
       middle = {middle.x - way.y * 1.2 * height, middle.y + way.x * 1.2 * height};
@@ -574,4 +574,3 @@ double textWidth(const std::string& text, double height) {
   }
   return width * height;
 }
-

@@ -31,10 +31,11 @@ struct Shown {
   bool fills = true;       // T: the faces filled
   bool help = false;       // H: the help box
   bool hint = true;        // "H: pomoc" in the top right corner (the window's, not a file's)
-  bool turnHint = false;   // the window's line at the bottom on turning in space, until the first turn
-  bool quitKey = true;     // "Q ili Esc: kraj" in the help: a window ends, a web page does not
+  bool turnHint =
+      false;            // the window's line at the bottom on turning in space, until the first turn
+  bool quitKey = true;  // "Q ili Esc: kraj" in the help: a window ends, a web page does not
   bool leftDragTurns = false;  // the help as a web page's mouse works: a left drag turns in space
-  bool print = false;      // on white paper, as files are, rather than the screen's cream
+  bool print = false;          // on white paper, as files are, rather than the screen's cream
 };
 
 // The standard views: the first (the oblique one, or for two triangles in

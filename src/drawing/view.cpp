@@ -55,10 +55,10 @@ std::array<double, 9> lookingFrom(Vector towards) {
   return {right[0], right[1], right[2], up[0], up[1], up[2], towards[0], towards[1], towards[2]};
 }
 
-Vector obliqueDirection(double aroundDegrees = kObliqueAround, double aboveDegrees = kObliqueAbove) {
+Vector obliqueDirection(double aroundDegrees = kObliqueAround,
+                        double aboveDegrees = kObliqueAbove) {
   const double around = aroundDegrees * kPi / 180.0, above = aboveDegrees * kPi / 180.0;
-  return {std::cos(above) * std::cos(around), std::cos(above) * std::sin(around),
-          std::sin(above)};
+  return {std::cos(above) * std::cos(around), std::cos(above) * std::sin(around), std::sin(above)};
 }
 
 Vector vectorOf(const Point& p) {
@@ -170,8 +170,8 @@ double shownShare(const Scene& figure, const std::array<double, 9>& turn) {
 // the figure wide enough: still z up, x towards the viewer and y to the right.
 std::array<double, 9> obliqueTurn(const Scene& figure) {
   constexpr double kWide = 0.68;  // of the sphere's diameter
-  constexpr double kTries[][2] = {{kObliqueAround, kObliqueAbove}, {45, 25}, {15, 25}, {60, 20},
-                                  {30, 35}, {75, 20}, {30, 15}};
+  constexpr double kTries[][2] = {
+      {kObliqueAround, kObliqueAbove}, {45, 25}, {15, 25}, {60, 20}, {30, 35}, {75, 20}, {30, 15}};
   std::array<double, 9> best = lookingFrom(obliqueDirection());
   double widest = shownShare(figure, best);
   for (const auto& [around, above] : kTries) {
@@ -223,8 +223,8 @@ Sphere figureSphere(const Scene& figure) {
 double depthTolerance(const Sphere& sphere) {
   // A millionth of the figure, and the floats' own rounding where the figure
   // lies far from the origin.
-  const double far = std::max({std::fabs(sphere.centre[0]), std::fabs(sphere.centre[1]),
-                               std::fabs(sphere.centre[2])});
+  const double far = std::max(
+      {std::fabs(sphere.centre[0]), std::fabs(sphere.centre[1]), std::fabs(sphere.centre[2])});
   return 1e-6 * sphere.radius + 4e-7 * far;
 }
 
