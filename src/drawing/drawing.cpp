@@ -32,6 +32,7 @@ constexpr ColorIndex kAxisColor = drawing::kAxisColor;
 constexpr Rgb kBackground{0.9f, 0.9f, 0.8f};
 constexpr Rgb kHalo{1.0f, 1.0f, 0.96f};
 constexpr Rgb kWhite{1.0f, 1.0f, 1.0f};
+constexpr Rgb kPrintIntersection{0.7f, 0.0f, 0.0f};
 
 constexpr double kEdgeWidth = 2.0;
 constexpr double kIntersectionWidth = 3.5;  // thicker than the edges, to stand out in grey too
@@ -165,6 +166,13 @@ void Painter::lineInDepth(const Point& a, const Point& b, Rgb color, double widt
   if (seen < 1.0) line(point(seen), to, color, width);
 }
 
+Rgb Painter::colourOf(ColorIndex index) const {
+  // On paper the intersection is a darker red, so that in grey too it stands
+  // apart from the blue and the magenta.
+  if (print && index == kIntersectionColor) return kPrintIntersection;
+  return colorOf(index).value_or(kBlack);
+}
+
 void Painter::polygon(const std::vector<Point>& corners, Rgb color, double opacity) {
   std::vector<Spot> spots;
   for (const Point& p : corners) spots.push_back(at(p));
@@ -177,9 +185,6 @@ namespace {
 
 // ---- The marks of the scene -------------------------------------------
 
-Rgb colour(ColorIndex index) {
-  return colorOf(index).value_or(kBlack);
-}
 
 double widthOf(ColorIndex color, double unit) {
   if (color == kIntersectionColor) return kIntersectionWidth * unit;
@@ -191,7 +196,7 @@ void drawFills(Painter& p) {
   for (const Face& face : facesInDepthOrder(p.scene, p.view)) {
     const double opacity =
         face.color == kIntersectionColor ? kIntersectionOpacity : kTriangleOpacity;
-    p.polygon(face.corners, colour(face.color), opacity);
+    p.polygon(face.corners, p.colourOf(face.color), opacity);
   }
 }
 
@@ -204,7 +209,7 @@ void drawLines(Painter& p, bool planeLine) {
                      static_cast<float>(circle.center.y + std::sin(angle) * circle.radius),
                      circle.center.z, circle.color};
       const Spot now = p.at(on);
-      if (i > 0) p.line(last, now, colour(circle.color), kEdgeWidth * p.unit);
+      if (i > 0) p.line(last, now, p.colourOf(circle.color), kEdgeWidth * p.unit);
       last = now;
     }
   }
@@ -215,7 +220,7 @@ void drawLines(Painter& p, bool planeLine) {
                      static_cast<float>(line.point.y + reach * line.direction.y),
                      static_cast<float>(line.point.z + reach * line.direction.z), line.color};
       };
-      p.line(p.at(along(kLineReach)), p.at(along(-kLineReach)), colour(line.color),
+      p.line(p.at(along(kLineReach)), p.at(along(-kLineReach)), p.colourOf(line.color),
              kPlaneLineWidth * p.unit, kPlaneLineDash * p.unit);
     }
   }
@@ -223,7 +228,7 @@ void drawLines(Painter& p, bool planeLine) {
   // figure's measure.
   for (const Segment& segment : p.scene.segments) {
     if (segment.color == kAxisColor) continue;
-    p.lineInDepth(segment.first, segment.second, colour(segment.color),
+    p.lineInDepth(segment.first, segment.second, p.colourOf(segment.color),
                   widthOf(segment.color, p.unit));
   }
 }
@@ -238,7 +243,7 @@ void drawDots(Painter& p) {
     if (!finite(s) || !Box{s.x, s.y, s.x, s.y}.within(p.picture.grown(kDotRadius * p.unit))) {
       return;
     }
-    const Dot made{s, kDotRadius * p.unit, colour(color)};
+    const Dot made{s, kDotRadius * p.unit, p.colourOf(color)};
     for (const Dot& other : dots) {
       if (distance(other.centre, s) < 0.5 && other.color.red == made.color.red &&
           other.color.green == made.color.green && other.color.blue == made.color.blue) {
@@ -365,7 +370,7 @@ void drawNames(Painter& p, std::vector<Box>& taken) {
       const bool last = name == group.names.back();
       const std::string text = name->text + (last ? "" : ",");
       pieces.push_back(
-          drawing::Label{text, {}, height, textWidth(text, height), colour(name->color), true});
+          drawing::Label{text, {}, height, textWidth(text, height), p.colourOf(name->color), true});
       width += pieces.back().width + (last ? 0.0 : space);
     }
     const std::optional<Box> box = placeGroup(p, group, width, height, taken);
@@ -504,7 +509,8 @@ drawing::List drawScene(const Scene& scene, const View& view, const Shown& shown
             frameOf(scene, view.width, view.height),
             unitOf(view.width, view.height),
             Box{0.0, 0.0, static_cast<double>(view.width), static_cast<double>(view.height)},
-            {}};
+            {},
+            shown.print};
   p.list.width = view.width;
   p.list.height = view.height;
   p.list.background = shown.print ? kWhite : kBackground;

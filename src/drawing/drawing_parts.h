@@ -77,6 +77,7 @@ struct Painter {
   double unit;
   Box picture;
   List list;
+  bool print = false;  // on paper
 
   Spot at(const Point& p) const { return project(frame, view, p); }
 
@@ -87,6 +88,9 @@ struct Painter {
   void lineInDepth(const Point& a, const Point& b, Rgb color, double width);
 
   void polygon(const std::vector<Point>& corners, Rgb color, double opacity);
+
+  // The colour of a colour index on this picture.
+  Rgb colourOf(ColorIndex index) const;
 };
 
 }  // namespace drawing
