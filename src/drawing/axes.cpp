@@ -129,8 +129,9 @@ std::vector<drawing::Label> drawAxes(drawing::Painter& p) {
     if (!(apart >= 6.0 * u)) continue;
     const double number = kNumberHeight * u;
     const int every = apart >= 5.0 * number ? 1 : apart * 2.0 >= 5.0 * number ? 2 : 5;
-    const double last = to - 0.1 * r;
-    for (double k = std::ceil(from / step); k * step <= last; k += 1.0) {
+    const double first = std::ceil(from / step), last = std::floor((to - 0.1 * r) / step);
+    if (!(last - first < 100.0)) continue;  // never more than a hundred (nor a NaN)
+    for (double k = first; k <= last; k += 1.0) {
       if (near && k == 0.0) continue;  // the origin is no tick
       const Spot at = p.at(pointAt(base, axis, k * step));
       p.line({at.x - across.x * kTick * u, at.y - across.y * kTick * u},

@@ -9,12 +9,11 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "app.h"
 #include "drawing.h"
@@ -31,7 +30,8 @@ using Json = nlohmann::json;
 View view = firstView(800, 600);
 Shown shown = [] {
   Shown s;
-  s.quitKey = false;  // a page is closed by the browser, not by a key
+  s.quitKey = false;       // a page is closed by the browser, not by a key
+  s.leftDragTurns = true;  // a page's left drag turns, as one finger does
   return s;
 }();
 std::string reply;  // the text last returned
@@ -40,6 +40,8 @@ const char* answered(std::string text) {
   reply = std::move(text);
   return reply.c_str();
 }
+
+constexpr int kFileWidth = 1600, kFileHeight = 1200;  // as --slika writes a PNG
 
 const char* answeredJson(const Json& json) {
   // Bytes that are not UTF-8 (a field may hold anything) are replaced, not refused.
@@ -75,16 +77,28 @@ Json markJson(const drawing::Mark& mark) {
           }
           return polygon;
         } else if constexpr (std::is_same_v<Kind, drawing::Line>) {
-          return {"line",          colour(m.color), pixels(m.width), pixels(m.dash),
+          return {"line",           colour(m.color),  pixels(m.width), pixels(m.dash),
                   pixels(m.from.x), pixels(m.from.y), pixels(m.to.x),  pixels(m.to.y)};
         } else if constexpr (std::is_same_v<Kind, drawing::Dot>) {
           return {"dot", colour(m.color), pixels(m.radius), pixels(m.centre.x), pixels(m.centre.y)};
         } else {
-          return {"label",          colour(m.color), m.halo ? 1 : 0, pixels(m.height),
+          return {"label",         colour(m.color), m.halo ? 1 : 0, pixels(m.height),
                   pixels(m.width), pixels(m.at.x),  pixels(m.at.y), m.text};
         }
       },
       mark);
+}
+
+// The list as the page paints it:
+//   {"width": w, "height": h, "background": colour, "halo": colour, "marks": [...]}
+const char* listJson(const drawing::List& list) {
+  Json marks = Json::array();
+  for (const drawing::Mark& mark : list.marks) marks.push_back(markJson(mark));
+  return answeredJson(Json{{"width", list.width},
+                           {"height", list.height},
+                           {"background", colour(list.background)},
+                           {"halo", colour(list.halo)},
+                           {"marks", marks}});
 }
 
 // Where the console trims: the blanks around a word.
@@ -192,7 +206,6 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
   }
   // 2. The answer and its scene, as every program builds them.
   scene = Scene{};
-  view = firstView(view.width, view.height);
   std::string notes, report, explanation = "\n" + std::string(kIncompleteTask) + "\n";
   Intersection intersection;
   if (complete) {
@@ -202,12 +215,13 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
     intersection = answer.intersection;
     explanation = explanationText(explain(task.words, answer.intersection));
   }
+  view = firstView(view.width, view.height);  // of the figure just built
   return answeredJson(Json{{"complaints", complaints},
-                       {"words", taken},
-                       {"notes", notes},
-                       {"report", report},
-                       {"explanation", explanation},
-                       {"picture", pictureText(complete, intersection)}});
+                           {"words", taken},
+                           {"notes", notes},
+                           {"report", report},
+                           {"explanation", explanation},
+                           {"picture", pictureText(complete, intersection)}});
 }
 
 // A task written as a line, as the address holds it: eighteen numbers
@@ -244,10 +258,10 @@ EMSCRIPTEN_KEEPALIVE void trikros_resize(int width, int height) {
   view = firstView(width, height);
 }
 
-// The gestures, as the window's mouse makes them: a left drag pans, a right
-// drag spins about the line of sight, Shift + right drag (or one finger)
-// turns in space, a middle drag zooms; a wheel's notches and a pinch's factor
-// zoom about the figure's centre.
+// The gestures: a left drag (or one finger) turns in space, Shift + drag or a
+// right drag pans, a middle drag zooms; a wheel's notches and a pinch's
+// factor zoom about the figure's centre. trikros_spin turns about the line
+// of sight, as the window's right drag does.
 EMSCRIPTEN_KEEPALIVE void trikros_pan(int dx, int dy) {
   view = panBy(view, dx, dy);
 }
@@ -270,7 +284,7 @@ EMSCRIPTEN_KEEPALIVE void trikros_wheel(double notches) {
 }
 
 // A key as the browser names it (KeyboardEvent.key): the window's keys
-// arrows, + - F Home L P T H. Returns 1 when the picture changed.
+// arrows, + - 1 2 3 F Home L P T H. Returns 1 when the picture changed.
 //
 //   if (Module.ccall('trikros_key', 'number', ['string'], [event.key])) paintSoon();
 EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
@@ -281,6 +295,10 @@ EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
     view = zoomBy(view, 1.0 / kKeyZoom);
   } else if (k == "f" || k == "F" || k == "Home") {
     view = firstView(view.width, view.height);
+  } else if (k == "1" || k == "2" || k == "3") {  // from above, the front, the side
+    view = viewFrom(view, k == "1"   ? Standpoint::Top
+                          : k == "2" ? Standpoint::Front
+                                     : Standpoint::Side);
   } else if (k == "l" || k == "L") {
     shown.labels = !shown.labels;
   } else if (k == "p" || k == "P") {
@@ -309,14 +327,24 @@ EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
 //
 //   const list = JSON.parse(Module.ccall('trikros_draw', 'string', [], []));
 EMSCRIPTEN_KEEPALIVE const char* trikros_draw() {
-  const drawing::List list = drawScene(scene, view, shown);
-  Json marks = Json::array();
-  for (const drawing::Mark& mark : list.marks) marks.push_back(markJson(mark));
-  return answeredJson(Json{{"width", list.width},
-                       {"height", list.height},
-                       {"background", colour(list.background)},
-                       {"halo", colour(list.halo)},
-                       {"marks", marks}});
+  return listJson(drawScene(scene, view, shown));
+}
+
+// The picture as Sacuvaj sliku saves it: the current view at 1600 x 1200, on
+// white paper, without the hint; the same JSON as trikros_draw.
+EMSCRIPTEN_KEEPALIVE const char* trikros_draw_file() {
+  View large = view;
+  large.width = kFileWidth;
+  large.height = kFileHeight;
+  // The figure is framed on the smaller side: a pan grows with it.
+  const double grown = static_cast<double>(std::min(kFileWidth, kFileHeight)) /
+                       std::max(1, std::min(view.width, view.height));
+  large.panX *= grown;
+  large.panY *= grown;
+  Shown onPaper = shown;
+  onPaper.hint = onPaper.help = false;
+  onPaper.print = true;
+  return listJson(drawScene(scene, large, onPaper));
 }
 
 // ---- Practice: a new task, and the student's own answer checked -----------------
@@ -370,8 +398,8 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_new_task(const char* kind, double seed)
     putNumber(task, i, readNumberWord(words[static_cast<std::size_t>(i)]).number);
   }
   scene = Scene{};
-  view = firstView(view.width, view.height);
   addTaskScene(task);
+  view = firstView(view.width, view.height);
   return answeredJson(
       Json{{"fields", words},
            {"about", formatted(_("Novi zadatak (seme %s) je u poljima iznad: odredite presek "
