@@ -27,7 +27,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-View view = firstView(800, 600);
+View view;  // framed for the picture by trikros_resize
 Shown shown = [] {
   Shown s;
   s.quitKey = false;       // a page is closed by the browser, not by a key
