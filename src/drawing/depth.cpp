@@ -151,7 +151,13 @@ std::vector<Face> facesInDepthOrder(const Scene& scene, const View& view) {
     };
     if (!(size(plane) > 0.0)) plane = planeOf(triangles[0], sphere), split = 1;
     const double towards = along(view.turn, 2, plane.normal);
-    if (size(plane) > 0.0 && towards != 0.0) {
+    // A triangle in the other's plane is not split: either may come first.
+    const double tolerance = depthTolerance(sphere) * size(plane);
+    const bool inPlane = std::all_of(
+        triangles[split].corners.begin(), triangles[split].corners.end(), [&](const Point& corner) {
+          return std::fabs(plane.at(relative(corner, sphere))) <= tolerance;
+        });
+    if (size(plane) > 0.0 && towards != 0.0 && !inPlane) {
       const double viewer = towards > 0.0 ? 1.0 : -1.0;
       Face behind = sideOf(triangles[split], plane, -viewer, sphere);
       Face before = sideOf(triangles[split], plane, viewer, sphere);

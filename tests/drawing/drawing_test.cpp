@@ -266,8 +266,10 @@ TEST(Drawing, SizesGrowWithThePicture) {
         std::tuple{1600, 1200, 1200 / 700.0}}) {
     const drawing::List list = drawScene(scene, firstView(width, height), Shown{});
     std::set<double> lines, dots, labels;
+    int fills = 0;  // the triangles', each once
     for (const drawing::Mark& mark : list.marks) {
       if (const auto* line = std::get_if<drawing::Line>(&mark)) lines.insert(line->width);
+      if (const auto* fill = std::get_if<drawing::Polygon>(&mark)) fills += fill->opacity < 0.3;
       if (const auto* dot = std::get_if<drawing::Dot>(&mark)) dots.insert(dot->radius);
       if (const auto* label = std::get_if<drawing::Label>(&mark)) labels.insert(label->height);
     }
@@ -275,6 +277,7 @@ TEST(Drawing, SizesGrowWithThePicture) {
               (std::set<double>{factor, 1.5 * factor, 2 * factor, 3.5 * factor}));  // mark's: 2
     EXPECT_EQ(dots, (std::set<double>{2.5 * factor, 3.5 * factor}));  // the mark's z: 2.5
     EXPECT_EQ(*labels.rbegin(), 16 * factor);
+    EXPECT_EQ(fills, 2);
   }
 }
 
