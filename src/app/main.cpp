@@ -52,9 +52,9 @@ int writeSheet(const Options& options) {
 }
 
 int main(int argc, char** argv) {
-  // 0. The language of the messages, from the locale; then the command line. --help and --version
-  // are answered at once: nothing
-  //    is read, no window opens. An unknown option is refused.
+  // 0. The language of the messages, from the locale; then the command line.
+  //    --help and --version are answered at once: nothing is read, no window
+  //    opens. An unknown option is refused.
   initMessages();
   Options options = readOptions(argc, argv, TRIKROS_FIXED_CASE);
   switch (options.answer) {

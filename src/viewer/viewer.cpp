@@ -126,6 +126,7 @@ void reshape(int width, int height) {
   if (height == 0) height = 1;
   glViewport(0, 0, width, height);
   view = firstView(width, height);
+  shown.turnHint = true;
 }
 
 void mouse(int button, int state, int x, int y, bool shift) {
@@ -194,6 +195,7 @@ void keyboard(unsigned char key, int, int) {
       break;
     case 'f':
       view = firstView(view.width, view.height);
+      shown.turnHint = true;  // the picture as it first was
       break;
     case '1':
       view = viewFrom(view, Standpoint::Top);
@@ -248,6 +250,7 @@ void special(int key, int, int) {
       break;
     case GLUT_KEY_HOME:
       view = firstView(view.width, view.height);
+      shown.turnHint = true;
       break;
     case GLUT_KEY_F11:
       glutFullScreenToggle();  // the new size comes back through reshape

@@ -353,7 +353,8 @@ INSTANTIATE_TEST_SUITE_P(
               [](const View& v) { return firstView(v.width, v.height); }}),
     [](const ::testing::TestParamInfo<Input>& info) { return std::string(info.param.name); });
 
-// The line on turning in space stays until the first turn, by a key or a drag.
+// The line on turning in space stays until the first turn, by a key or a
+// drag, and comes back with the first view.
 TEST_F(ViewerTest, TheTurnHintGoesAtTheFirstTurn) {
   for (void (*turn)() : {+[] { special(GLUT_KEY_LEFT, 0, 0); },
                          +[] { mouse(kRight, kPressed, 10, 10), motion(20, 10); }}) {
@@ -363,6 +364,8 @@ TEST_F(ViewerTest, TheTurnHintGoesAtTheFirstTurn) {
     EXPECT_TRUE(shown.turnHint);
     turn();
     EXPECT_FALSE(shown.turnHint);
+    keyboard('f', 0, 0);
+    EXPECT_TRUE(shown.turnHint);
   }
 }
 
