@@ -185,7 +185,6 @@ namespace {
 
 // ---- The marks of the scene -------------------------------------------
 
-
 double widthOf(ColorIndex color, double unit) {
   if (color == kIntersectionColor) return kIntersectionWidth * unit;
   return kEdgeWidth * unit;
