@@ -28,10 +28,6 @@ struct Options {
   Answer answer = Answer::Run;
   const char* taskFile = nullptr;  // trikros FILE: the task from FILE
   const char* picture = nullptr;   // --slika FILE: the first view into FILE, not a window
-  // --pogled: kosi, odozgo, spreda or sa-strane (none: the first view); --pozadina ekran: the
-  // picture on the screen's cream rather than white.
-  const char* pictureView = nullptr;
-  bool screenBackground = false;
   bool explain = false;            // --objasni: the worked solution after the report
   std::vector<char*> toolkit;      // the program's name and the window toolkit's own options
   std::string complaint;           // why the command line was refused, one line
@@ -42,6 +38,10 @@ struct Options {
   int range = kDefaultRange;
   int worksheetTasks = 0;
   const char* worksheet = nullptr;
+  // --pogled: kosi, odozgo, spreda or sa-strane (none: the first view); --pozadina ekran: the
+  // picture on the screen's cream rather than white.
+  const char* pictureView = nullptr;
+  bool screenBackground = false;
 };
 
 //   const Options options = readOptions(argc, argv, 0);

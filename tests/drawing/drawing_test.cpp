@@ -357,7 +357,9 @@ void expectHiddenAsTheRaysSay(const std::array<Point, 6>& c, const std::string& 
         const bool nearEnd = std::any_of(parts.begin(), parts.end(), [u](const auto& part) {
           return std::fabs(part[0] - u) < 1e-6 || std::fabs(part[1] - u) < 1e-6;
         });
-        if (!unsure && !nearEnd) EXPECT_EQ(dashed, hidden) << name << " t = " << u;
+        if (!unsure && !nearEnd) {
+          EXPECT_EQ(dashed, hidden) << name << " t = " << u;
+        }
       }
     }
   }
