@@ -9,11 +9,12 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "app.h"
 #include "drawing.h"
@@ -77,12 +78,12 @@ Json markJson(const drawing::Mark& mark) {
           }
           return polygon;
         } else if constexpr (std::is_same_v<Kind, drawing::Line>) {
-          return {"line",           colour(m.color),  pixels(m.width), pixels(m.dash),
+          return {"line",          colour(m.color), pixels(m.width), pixels(m.dash),
                   pixels(m.from.x), pixels(m.from.y), pixels(m.to.x),  pixels(m.to.y)};
         } else if constexpr (std::is_same_v<Kind, drawing::Dot>) {
           return {"dot", colour(m.color), pixels(m.radius), pixels(m.centre.x), pixels(m.centre.y)};
         } else {
-          return {"label",         colour(m.color), m.halo ? 1 : 0, pixels(m.height),
+          return {"label",          colour(m.color), m.halo ? 1 : 0, pixels(m.height),
                   pixels(m.width), pixels(m.at.x),  pixels(m.at.y), m.text};
         }
       },
@@ -206,6 +207,7 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
   }
   // 2. The answer and its scene, as every program builds them.
   scene = Scene{};
+  view = firstView(view.width, view.height);
   std::string notes, report, explanation = "\n" + std::string(kIncompleteTask) + "\n";
   Intersection intersection;
   if (complete) {
@@ -215,13 +217,13 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
     intersection = answer.intersection;
     explanation = explanationText(explain(task.words, answer.intersection));
   }
-  view = firstView(view.width, view.height);  // of the figure just built
+  view = firstView(view.width, view.height);  // again: the first view depends on the figure
   return answeredJson(Json{{"complaints", complaints},
-                           {"words", taken},
-                           {"notes", notes},
-                           {"report", report},
-                           {"explanation", explanation},
-                           {"picture", pictureText(complete, intersection)}});
+                       {"words", taken},
+                       {"notes", notes},
+                       {"report", report},
+                       {"explanation", explanation},
+                       {"picture", pictureText(complete, intersection)}});
 }
 
 // A task written as a line, as the address holds it: eighteen numbers
