@@ -38,6 +38,10 @@ struct Options {
   int range = kDefaultRange;
   int worksheetTasks = 0;
   const char* worksheet = nullptr;
+  // --pogled: kosi, odozgo, spreda or sa-strane (none: the first view); --pozadina ekran: the
+  // picture on the screen's cream rather than white.
+  const char* pictureView = nullptr;
+  bool screenBackground = false;
 };
 
 //   const Options options = readOptions(argc, argv, 0);

@@ -100,7 +100,16 @@ int main(int argc, char** argv) {
 
   // 4. --slika FILE: the first view into the file instead of a window.
   if (options.picture != nullptr) {
-    const std::string error = writePicture(scene, options.picture);
+    PictureLook look;
+    look.screenBackground = options.screenBackground;
+    if (options.pictureView != nullptr) {
+      const std::string name = options.pictureView;
+      look.standpoint = name == "odozgo"      ? Standpoint::Top
+                        : name == "spreda"    ? Standpoint::Front
+                        : name == "sa-strane" ? Standpoint::Side
+                                              : Standpoint::Oblique;
+    }
+    const std::string error = writePicture(scene, options.picture, look);
     if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
     return error.empty() ? 0 : 2;
   }

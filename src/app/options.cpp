@@ -13,10 +13,22 @@ namespace {
 constexpr const char* kToolkitWithValue[] = {"-display", "-geometry"};
 constexpr const char* kToolkitAlone[] = {"-iconic", "-direct", "-indirect", "-sync", "-gldebug"};
 
+// The views and backgrounds of a picture file.
+constexpr const char* kPictureViews[] = {"kosi", "odozgo", "spreda", "sa-strane"};
+constexpr const char* kBackgrounds[] = {"bela", "ekran"};
+
 template <std::size_t n>
 bool isOneOf(const char* argument, const char* const (&names)[n]) {
   for (const char* name : names) {
     if (std::strcmp(argument, name) == 0) return true;
+  }
+  return false;
+}
+
+// Whether --pozadina is among the arguments (before any "--").
+bool backgroundGiven(int argc, char** argv) {
+  for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+    if (std::strcmp(argv[i], "--pozadina") == 0) return true;
   }
   return false;
 }
@@ -84,6 +96,9 @@ void printUsage(int fixedCase, std::FILE* output) {
                "                 sa tacnim razlomcima\n"
                "  --slika SLIKA  crta pocetni pogled u datoteku umesto u prozor (SLIKA.png\n"
                "                 1600x1200, .svg ili .pdf na A4 strani), i bez ekrana\n"
+               "  --pogled POGLED  uz --slika: kosi, odozgo, spreda ili sa-strane umesto\n"
+               "                 pocetnog pogleda\n"
+               "  --pozadina ekran  uz --slika: krem pozadina ekrana umesto bele\n"
                "  --help         ispisuje ovo uputstvo\n"
                "  --version      ispisuje verziju\n"
                "Izlazni status: 0 kad se prozor zatvori ili se slika zapise, 1 kad prozor ne\n"
@@ -142,6 +157,16 @@ Options readOptions(int argc, char** argv, int fixedCase) {
     } else if (std::strcmp(argument, "--slika") == 0) {
       if (i + 1 == argc) return refuse(_("opcija \"--slika\" trazi ime datoteke"));
       options.picture = argv[++i];
+    } else if (std::strcmp(argument, "--pogled") == 0) {
+      if (i + 1 == argc || !isOneOf(argv[i + 1], kPictureViews)) {
+        return refuse(_("opcija \"--pogled\" trazi kosi, odozgo, spreda ili sa-strane"));
+      }
+      options.pictureView = argv[++i];
+    } else if (std::strcmp(argument, "--pozadina") == 0) {
+      if (i + 1 == argc || !isOneOf(argv[i + 1], kBackgrounds)) {
+        return refuse(_("opcija \"--pozadina\" trazi bela ili ekran"));
+      }
+      options.screenBackground = std::strcmp(argv[++i], "ekran") == 0;
     } else if (fixedCase == 0 && (std::strcmp(argument, "--zadatak") == 0 ||
                                   std::strcmp(argument, "--listic") == 0)) {
       if (practice) return refuse(_("zadaje se samo jedno od --zadatak i --listic, jednom"));
@@ -188,6 +213,10 @@ Options readOptions(int argc, char** argv, int fixedCase) {
       options.answer == Options::Answer::NewTask || options.answer == Options::Answer::Worksheet;
   if (!practice && (options.seed || rangeGiven)) {
     return refuse(_("opcije \"--seme\" i \"--opseg\" idu samo uz --zadatak ili --listic"));
+  }
+  if ((options.pictureView != nullptr || backgroundGiven(argc, argv)) &&
+      options.picture == nullptr) {
+    return refuse(_("opcije \"--pogled\" i \"--pozadina\" idu samo uz --slika"));
   }
   if (practice && (options.taskFile != nullptr || options.explain || options.picture != nullptr)) {
     return refuse(

@@ -1,5 +1,5 @@
-// The drawing list: the first view's framing, the projection, clipping to the
-// picture, the marks of every shape, and where the names go.
+// The drawing list: clipping to the picture, the marks of every shape in
+// depth, and where the names go.
 #include "drawing.h"
 
 #include <algorithm>
@@ -9,8 +9,17 @@
 #include <string_view>
 #include <utility>
 
+#include "drawing_parts.h"
+#include "messages.h"
+
+using drawing::Box;
 using drawing::Dot;
+using drawing::haloBox;
+using drawing::kBlack;
+using drawing::kIntersectionColor;
+using drawing::kSmallHeight;
 using drawing::Mark;
+using drawing::Painter;
 using drawing::Polygon;
 using drawing::Spot;
 
@@ -19,85 +28,73 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // Colours by role, as the colour table names them.
-constexpr ColorIndex kIntersectionColor = 0;
-constexpr ColorIndex kAxisColor = 9;
+constexpr ColorIndex kAxisColor = drawing::kAxisColor;
 constexpr Rgb kBackground{0.9f, 0.9f, 0.8f};
 constexpr Rgb kHalo{1.0f, 1.0f, 0.96f};
-constexpr Rgb kBlack{0.0f, 0.0f, 0.0f};
 constexpr Rgb kWhite{1.0f, 1.0f, 1.0f};
+constexpr Rgb kPrintIntersection{0.7f, 0.0f, 0.0f};
 
-// The share of the picture's smaller side that the figure's box takes.
-constexpr double kFill = 0.75;
-// Sizes in pixels where the smaller side is 700, as in the window at first;
-// they grow and shrink with the picture (never below half).
-constexpr double kFirstSide = 700.0;
-constexpr double kAxisWidth = 1.5;
 constexpr double kEdgeWidth = 2.0;
-constexpr double kIntersectionWidth = 3.0;
+constexpr double kIntersectionWidth = 3.5;  // thicker than the edges, to stand out in grey too
 constexpr double kPlaneLineWidth = 1.5;
 constexpr double kPlaneLineDash = 8.0;
 constexpr double kDotRadius = 3.5;
 constexpr double kLabelHeight = 16.0;
-constexpr double kSmallHeight = 12.0;  // the hint, the help, the orientation mark
 constexpr double kMargin = 12.0;
 constexpr double kMarkArrow = 36.0;  // length of an orientation arrow seen side-on
 // See-through fills: the triangles a fifth opaque, the intersection a third.
 constexpr double kTriangleOpacity = 0.2;
 constexpr double kIntersectionOpacity = 1.0 / 3.0;
-// Zoom within these, so that no number on the picture runs away.
-constexpr double kSmallestZoom = 1e-4;
-constexpr double kLargestZoom = 1e4;
 constexpr double kSamePlace = 3.0;  // pixels: names closer than this are written together
 constexpr int kCircleVertices = 100;
 constexpr double kLineReach = 100.0;  // a scene line is drawn this many directions each way
 
-constexpr const char* kHint = "H: pomoc";
+constexpr const char* kHint = N_("H: pomoc");
+constexpr const char* kTurnHint =
+    N_("Shift + desni taster ili strelice: okretanje u prostoru; H: pomoc");
+// The first lines of the help: the mouse in the window, then on a web page.
+constexpr const char* kWindowMouse[] = {
+    N_("Levi taster misa: pomeranje slike"),
+    N_("Desni taster: okretanje oko pravca pogleda"),
+    N_("Shift + desni taster: okretanje u prostoru"),
+    N_("Srednji taster (ili levi i desni zajedno): uvelicavanje"),
+    N_("Tocak misa, + i -: uvelicavanje i umanjivanje"),
+};
+constexpr const char* kPageMouse[] = {
+    N_("Levi taster misa ili jedan prst: okretanje u prostoru"),
+    N_("Shift + levi ili desni taster: pomeranje slike"),
+    N_("Tocak misa, dva prsta, + i -: uvelicavanje i umanjivanje"),
+};
 constexpr const char* kHelp[] = {
-    "Levi taster misa: pomeranje slike",
-    "Desni taster: okretanje oko pravca pogleda",
-    "Shift + desni taster: okretanje u prostoru",
-    "Srednji taster (ili levi i desni zajedno): uvelicavanje",
-    "Strelice: okretanje za 5 stepeni",
-    "+ i -: uvelicavanje i umanjivanje",
-    "F ili Home: pocetni pogled",
-    "L: oznake tacaka",
-    "P: prava u kojoj se seku ravni trouglova",
-    "T: popunjene povrsi trouglova",
-    "F11: ceo ekran",
-    "S: cuvanje slike prozora (PNG)",
-    "H: ova pomoc",
-    "Q ili Esc: kraj",  // the last line: left out where no key ends the program
+    N_("Strelice: okretanje za 5 stepeni"),
+    N_("1, 2, 3: pogled odozgo, spreda, sa strane"),
+    N_("F ili Home: pocetni pogled"),
+    N_("L: oznake tacaka"),
+    N_("P: prava u kojoj se seku ravni trouglova"),
+    N_("T: popunjene povrsi trouglova"),
+    N_("F11: ceo ekran"),
+    N_("S: cuvanje slike prozora (PNG)"),
+    N_("H: ova pomoc"),
+    N_("Q ili Esc: kraj"),  // the last line: left out where no key ends the program
 };
 
 double unitOf(int width, int height) {
-  return std::max(0.5, std::min(width, height) / kFirstSide);
-}
-
-bool finite(Spot s) {
-  return std::isfinite(s.x) && std::isfinite(s.y);
+  return std::max(0.5, std::min(width, height) / drawing::kFirstSide);
 }
 
 double distance(Spot a, Spot b) {
   return std::hypot(a.x - b.x, a.y - b.y);
 }
 
+}  // namespace
+
 // ---- Clipping to the picture ------------------------------------------
 
-struct Box {
-  double left, top, right, bottom;
-  // Whether the two boxes share more than an edge.
-  bool meets(const Box& other) const {
-    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
-  }
-  bool within(const Box& outer) const {
-    return left >= outer.left && top >= outer.top && right <= outer.right && bottom <= outer.bottom;
-  }
-  Box grown(double by) const { return {left - by, top - by, right + by, bottom + by}; }
-};
+bool drawing::finite(Spot s) {
+  return std::isfinite(s.x) && std::isfinite(s.y);
+}
 
-// Liang-Barsky: shortens the segment a-b to its part inside the box. Returns
-// false when no part is inside.
-bool clipSegment(Spot& a, Spot& b, const Box& box) {
+bool drawing::clipSegment(Spot& a, Spot& b, const Box& box) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   double enter = 0.0, leave = 1.0;
   // 1. Each side of the box bounds the parameter t of a + t (b - a).
@@ -124,8 +121,7 @@ bool clipSegment(Spot& a, Spot& b, const Box& box) {
   return true;
 }
 
-// Sutherland-Hodgman: the part of a convex polygon inside the box.
-std::vector<Spot> clipPolygon(std::vector<Spot> corners, const Box& box) {
+std::vector<Spot> drawing::clipPolygon(std::vector<Spot> corners, const Box& box) {
   // One side at a time: keep what lies inside it, adding the crossings.
   const auto side = [&corners](auto inside, auto cross) {
     std::vector<Spot> kept;
@@ -149,49 +145,57 @@ std::vector<Spot> clipPolygon(std::vector<Spot> corners, const Box& box) {
   return corners;
 }
 
-// ---- The marks of the scene -------------------------------------------
+void Painter::line(Spot a, Spot b, Rgb color, double width, double dash) {
+  if (!finite(a) || !finite(b)) return;
+  if (!clipSegment(a, b, picture.grown(width + 2.0))) return;
+  list.marks.push_back(drawing::Line{a, b, color, width, dash});
+}
 
-struct Painter {
-  const Scene& scene;
-  const View& view;
-  Frame frame;
-  double unit;
-  Box picture;
-  drawing::List list;
-
-  Spot at(const Point& p) const { return project(frame, view, p); }
-
-  // A segment of the scene, clipped; nothing when it lies outside the picture.
-  void line(Spot a, Spot b, Rgb color, double width, double dash = 0.0) {
-    if (!finite(a) || !finite(b)) return;
-    if (!clipSegment(a, b, picture.grown(width + 2.0))) return;
-    list.marks.push_back(drawing::Line{a, b, color, width, dash});
+void Painter::lineInDepth(const Point& a, const Point& b, Rgb color, double width) {
+  const Spot from = at(a), to = at(b);
+  const auto point = [&from, &to](double t) {
+    return Spot{from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)};
+  };
+  double seen = 0.0;  // where the part not yet drawn begins
+  for (const auto& [start, end] : hiddenParts(scene, view, a, b)) {
+    if (start > seen) line(point(seen), point(start), color, width);
+    line(point(start), point(end), color, drawing::kHiddenShare * width,
+         drawing::kHiddenDash * unit);
+    seen = end;
   }
+  if (seen < 1.0) line(point(seen), to, color, width);
+}
 
-  void polygon(const std::vector<Point>& corners, Rgb color, double opacity) {
-    std::vector<Spot> spots;
-    for (const Point& p : corners) spots.push_back(at(p));
-    if (!std::all_of(spots.begin(), spots.end(), finite)) return;
-    spots = clipPolygon(std::move(spots), picture.grown(2.0));
-    if (spots.size() >= 3) list.marks.push_back(Polygon{spots, color, opacity});
-  }
-};
-
-Rgb colour(ColorIndex index) {
+Rgb Painter::colourOf(ColorIndex index) const {
+  // On paper the intersection is a darker red, so that in grey too it stands
+  // apart from the blue and the magenta.
+  if (print && index == kIntersectionColor) return kPrintIntersection;
   return colorOf(index).value_or(kBlack);
 }
 
+void Painter::polygon(const std::vector<Point>& corners, Rgb color, double opacity) {
+  std::vector<Spot> spots;
+  for (const Point& p : corners) spots.push_back(at(p));
+  if (!std::all_of(spots.begin(), spots.end(), finite)) return;
+  spots = clipPolygon(std::move(spots), picture.grown(2.0));
+  if (spots.size() >= 3) list.marks.push_back(Polygon{spots, color, opacity});
+}
+
+namespace {
+
+// ---- The marks of the scene -------------------------------------------
+
 double widthOf(ColorIndex color, double unit) {
   if (color == kIntersectionColor) return kIntersectionWidth * unit;
-  if (color == kAxisColor) return kAxisWidth * unit;
   return kEdgeWidth * unit;
 }
 
+// Farther faces first, so that the nearer cover them.
 void drawFills(Painter& p) {
-  for (const Face& face : p.scene.faces) {
+  for (const Face& face : facesInDepthOrder(p.scene, p.view)) {
     const double opacity =
         face.color == kIntersectionColor ? kIntersectionOpacity : kTriangleOpacity;
-    p.polygon(face.corners, colour(face.color), opacity);
+    p.polygon(face.corners, p.colourOf(face.color), opacity);
   }
 }
 
@@ -204,7 +208,7 @@ void drawLines(Painter& p, bool planeLine) {
                      static_cast<float>(circle.center.y + std::sin(angle) * circle.radius),
                      circle.center.z, circle.color};
       const Spot now = p.at(on);
-      if (i > 0) p.line(last, now, colour(circle.color), kEdgeWidth * p.unit);
+      if (i > 0) p.line(last, now, p.colourOf(circle.color), kEdgeWidth * p.unit);
       last = now;
     }
   }
@@ -215,13 +219,16 @@ void drawLines(Painter& p, bool planeLine) {
                      static_cast<float>(line.point.y + reach * line.direction.y),
                      static_cast<float>(line.point.z + reach * line.direction.z), line.color};
       };
-      p.line(p.at(along(kLineReach)), p.at(along(-kLineReach)), colour(line.color),
+      p.line(p.at(along(kLineReach)), p.at(along(-kLineReach)), p.colourOf(line.color),
              kPlaneLineWidth * p.unit, kPlaneLineDash * p.unit);
     }
   }
+  // The scene's own axes (its black segments) are drawn by drawAxes, to the
+  // figure's measure.
   for (const Segment& segment : p.scene.segments) {
-    p.line(p.at(segment.first), p.at(segment.second), colour(segment.color),
-           widthOf(segment.color, p.unit));
+    if (segment.color == kAxisColor) continue;
+    p.lineInDepth(segment.first, segment.second, p.colourOf(segment.color),
+                  widthOf(segment.color, p.unit));
   }
 }
 
@@ -235,7 +242,7 @@ void drawDots(Painter& p) {
     if (!finite(s) || !Box{s.x, s.y, s.x, s.y}.within(p.picture.grown(kDotRadius * p.unit))) {
       return;
     }
-    const Dot made{s, kDotRadius * p.unit, colour(color)};
+    const Dot made{s, kDotRadius * p.unit, p.colourOf(color)};
     for (const Dot& other : dots) {
       if (distance(other.centre, s) < 0.5 && other.color.red == made.color.red &&
           other.color.green == made.color.green && other.color.blue == made.color.blue) {
@@ -257,12 +264,6 @@ void drawDots(Painter& p) {
 
 // ---- Names ------------------------------------------------------------
 
-// The box that a label and its halo take.
-Box haloBox(const drawing::Label& label) {
-  const auto b = drawing::labelBox(label);
-  return Box{b[0], b[1], b[2], b[3]}.grown(0.2 * label.height);
-}
-
 // Names found at one place of the picture, in the order they were added.
 struct Group {
   Spot at;
@@ -272,6 +273,7 @@ struct Group {
 std::vector<Group> groupsInView(const Painter& p) {
   std::vector<Group> groups;
   for (const ::Label& label : p.scene.labels) {
+    if (label.color == kAxisColor) continue;  // the axes' names go at their tips
     const Spot s = p.at(label.point);
     if (!finite(s) || !Box{s.x, s.y, s.x, s.y}.within(p.picture)) continue;
     const auto same = std::find_if(groups.begin(), groups.end(), [s](const Group& group) {
@@ -367,7 +369,7 @@ void drawNames(Painter& p, std::vector<Box>& taken) {
       const bool last = name == group.names.back();
       const std::string text = name->text + (last ? "" : ",");
       pieces.push_back(
-          drawing::Label{text, {}, height, textWidth(text, height), colour(name->color), true});
+          drawing::Label{text, {}, height, textWidth(text, height), p.colourOf(name->color), true});
       width += pieces.back().width + (last ? 0.0 : space);
     }
     const std::optional<Box> box = placeGroup(p, group, width, height, taken);
@@ -385,10 +387,6 @@ void drawNames(Painter& p, std::vector<Box>& taken) {
 
 // ---- Texts and the orientation mark ------------------------------------
 
-drawing::Label text(const std::string& words, Spot at, double height, bool halo) {
-  return drawing::Label{words, at, height, textWidth(words, height), kBlack, halo};
-}
-
 // Three short arrows x, y and z in the bottom left corner, turned as the
 // scene is, with a letter beyond the end of each.
 Box drawOrientationMark(Painter& p) {
@@ -396,6 +394,7 @@ Box drawOrientationMark(Painter& p) {
   const double reach = length + height * 1.8;
   const Spot centre{kMargin * u + reach, p.view.height - kMargin * u - reach};
   const char* const names[3] = {"x", "y", "z"};
+  std::vector<Box> letters;
   // 1. Each axis seen in the picture: its right and up parts under the turn.
   Spot seen[3];
   for (std::size_t axis = 0; axis < 3; ++axis) {
@@ -425,31 +424,54 @@ Box drawOrientationMark(Painter& p) {
       const double size = std::hypot(way.x, way.y);
       way = size > 1e-6 ? Spot{way.x / size, way.y / size} : Spot{-0.7, 0.7};
     }
-    // 3. The letter, its middle a little beyond the tip.
+    // 3. The letter, its middle a little beyond the tip; beside a letter
+    //    already there (two axes seen the same way) rather than over it.
     const double w = textWidth(names[axis], height);
     const double along = std::max(shown, 0.3) * length + 0.9 * height;
-    const Spot middle{centre.x + way.x * along, centre.y + way.y * along};
-    p.list.marks.push_back(
-        text(names[axis], {middle.x - w / 2, middle.y + height / 2}, height, true));
+    Spot middle{centre.x + way.x * along, centre.y + way.y * along};
+    drawing::Label letter = drawing::text(names[axis], {}, height, true);
+    for (int tries = 0; tries < 4; ++tries) {
+      letter.at = {middle.x - w / 2, middle.y + height / 2};
+      const Box box = haloBox(letter);
+      if (std::none_of(letters.begin(), letters.end(),
+                       [&box](const Box& b) { return box.meets(b); })) {
+        break;
+      }
+      middle = {middle.x - way.y * 1.2 * height, middle.y + way.x * 1.2 * height};
+    }
+    letters.push_back(haloBox(letter));
+    p.list.marks.push_back(letter);
   }
   return Box{centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach};
 }
 
-Box drawHint(Painter& p) {
+// "H: pomoc" in the top right corner, or the line on turning in space at the
+// bottom right.
+Box drawHint(Painter& p, bool turnHint) {
   const double height = kSmallHeight * p.unit, margin = kMargin * p.unit;
-  const double width = textWidth(kHint, height);
+  const std::string words = turnHint ? _(kTurnHint) : _(kHint);
+  const double width = textWidth(words, height);
+  const double baseline = turnHint ? p.view.height - margin - 0.25 * height : margin + height;
   const drawing::Label hint =
-      text(kHint, {p.view.width - margin - width, margin + height}, height, true);
+      drawing::text(words, {p.view.width - margin - width, baseline}, height, true);
   p.list.marks.push_back(hint);
   return haloBox(hint);
 }
 
 // A white box with a black frame and the help's lines, in the top left corner.
-void drawHelp(Painter& p, bool quitKey) {
+void drawHelp(Painter& p, const Shown& shown) {
   const double u = p.unit, height = kSmallHeight * u, line = height * 1.7, padding = 12.0 * u;
-  const std::size_t lines = std::size(kHelp) - (quitKey ? 0 : 1);
+  std::vector<std::string> help;
+  if (shown.leftDragTurns) {
+    for (const char* words : kPageMouse) help.push_back(_(words));
+  } else {
+    for (const char* words : kWindowMouse) help.push_back(_(words));
+  }
+  for (const char* words : kHelp) help.push_back(_(words));
+  if (!shown.quitKey) help.pop_back();
+  const std::size_t lines = help.size();
   double width = 0.0;
-  for (std::size_t i = 0; i < lines; ++i) width = std::max(width, textWidth(kHelp[i], height));
+  for (std::size_t i = 0; i < lines; ++i) width = std::max(width, textWidth(help[i], height));
   const double left = kMargin * u, top = kMargin * u;
   const double right = left + width + 2 * padding;
   const double bottom = top + static_cast<double>(lines) * line + 2 * padding;
@@ -460,55 +482,7 @@ void drawHelp(Painter& p, bool quitKey) {
   }
   for (std::size_t i = 0; i < lines; ++i) {
     const double baseline = top + padding + static_cast<double>(i) * line + (line + height) / 2;
-    p.list.marks.push_back(text(kHelp[i], {left + padding, baseline}, height, false));
-  }
-}
-
-// Rows of a turn made orthonormal again, so that many small turns do not
-// add up to a skew.
-std::array<double, 9> orthonormal(std::array<double, 9> t) {
-  const auto row = [&t](int i) { return &t[static_cast<std::size_t>(3 * i)]; };
-  const auto dot = [](const double* a, const double* b) {
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-  };
-  const auto normalise = [&dot](double* a) {
-    const double length = std::sqrt(dot(a, a));
-    for (int k = 0; k < 3; ++k) a[k] /= length;
-  };
-  double *x = row(0), *y = row(1), *z = row(2);
-  normalise(x);
-  const double along = dot(y, x);
-  for (int k = 0; k < 3; ++k) y[k] -= along * x[k];
-  normalise(y);
-  z[0] = x[1] * y[2] - x[2] * y[1];
-  z[1] = x[2] * y[0] - x[0] * y[2];
-  z[2] = x[0] * y[1] - x[1] * y[0];
-  return t;
-}
-
-// The turn `rotation` (rows as in View::turn, in the picture's axes) after
-// the view's own.
-View turned(View view, const std::array<double, 9>& rotation) {
-  std::array<double, 9> product{};
-  for (int i = 0; i < 3; ++i)
-    for (int j = 0; j < 3; ++j)
-      for (int k = 0; k < 3; ++k)
-        product[static_cast<std::size_t>(3 * i + j)] +=
-            rotation[static_cast<std::size_t>(3 * i + k)] *
-            view.turn[static_cast<std::size_t>(3 * k + j)];
-  view.turn = orthonormal(product);
-  return view;
-}
-
-std::array<double, 9> rotationAbout(int axis, double degrees) {
-  const double a = degrees * kPi / 180.0, c = std::cos(a), s = std::sin(a);
-  switch (axis) {
-    case 0:
-      return {1, 0, 0, 0, c, -s, 0, s, c};
-    case 1:
-      return {c, 0, s, 0, 1, 0, -s, 0, c};
-    default:
-      return {c, -s, 0, s, c, 0, 0, 0, 1};
+    p.list.marks.push_back(drawing::text(help[i], {left + padding, baseline}, height, false));
   }
 }
 
@@ -519,48 +493,13 @@ std::array<double, 4> drawing::labelBox(const drawing::Label& label) {
           label.at.y + 0.25 * label.height};
 }
 
-Frame frameOf(const Scene& scene, int width, int height) {
-  // 1. The figure's box: the faces' corners, else everything in the scene.
-  std::array<double, 3> low{}, high{};
-  bool any = false;
-  const auto widen = [&](const Point& p) {
-    const double c[3] = {p.x, p.y, p.z};
-    if (!std::isfinite(c[0]) || !std::isfinite(c[1]) || !std::isfinite(c[2])) return;
-    for (std::size_t k = 0; k < 3; ++k) {
-      low[k] = any ? std::min(low[k], c[k]) : c[k];
-      high[k] = any ? std::max(high[k], c[k]) : c[k];
-    }
-    any = true;
-  };
-  for (const Face& face : scene.faces)
-    for (const Point& corner : face.corners) widen(corner);
-  if (!any && scene.minPoint.x <= scene.maxPoint.x) {
-    widen(scene.minPoint);
-    widen(scene.maxPoint);
-  }
-  // 2. Its centre goes to the middle of the picture; seen down the z axis,
-  //    its larger side takes kFill of the picture's smaller side. A figure
-  //    seen end-on is framed by a twentieth of its length, a single point as
-  //    if it were one unit long.
-  Frame frame;
-  for (std::size_t k = 0; k < 3; ++k) frame.centre[k] = (low[k] + high[k]) / 2;
-  const double diagonal = std::hypot(high[0] - low[0], high[1] - low[1], high[2] - low[2]);
-  double extent = std::max({high[0] - low[0], high[1] - low[1], diagonal / 20});
-  if (!(extent > 0.0)) extent = 1.0;
-  frame.scale = kFill * std::max(1, std::min(width, height)) / extent;
-  return frame;
+Box drawing::haloBox(const drawing::Label& label) {
+  const auto b = drawing::labelBox(label);
+  return Box{b[0], b[1], b[2], b[3]}.grown(0.2 * label.height);
 }
 
-Spot project(const Frame& frame, const View& view, const Point& point) {
-  // 1. From the figure's centre, in the picture's axes (right, up).
-  const double d[3] = {point.x - frame.centre[0], point.y - frame.centre[1],
-                       point.z - frame.centre[2]};
-  const auto& t = view.turn;
-  const double right = t[0] * d[0] + t[1] * d[1] + t[2] * d[2];
-  const double up = t[3] * d[0] + t[4] * d[1] + t[5] * d[2];
-  // 2. Scaled, and placed about the centre's place in the picture.
-  const double scale = frame.scale * view.zoom;
-  return {view.width / 2.0 + view.panX + scale * right, view.height / 2.0 + view.panY - scale * up};
+drawing::Label drawing::text(const std::string& words, Spot at, double height, bool halo) {
+  return drawing::Label{words, at, height, textWidth(words, height), kBlack, halo};
 }
 
 drawing::List drawScene(const Scene& scene, const View& view, const Shown& shown) {
@@ -569,13 +508,16 @@ drawing::List drawScene(const Scene& scene, const View& view, const Shown& shown
             frameOf(scene, view.width, view.height),
             unitOf(view.width, view.height),
             Box{0.0, 0.0, static_cast<double>(view.width), static_cast<double>(view.height)},
-            {}};
+            {},
+            shown.print};
   p.list.width = view.width;
   p.list.height = view.height;
-  p.list.background = kBackground;
-  p.list.halo = kHalo;
-  // 1. The faces under everything, then the lines, then the corner points.
+  p.list.background = shown.print ? kWhite : kBackground;
+  p.list.halo = shown.print ? kWhite : kHalo;
+  // 1. The faces under everything, then the axes and the lines, then the
+  //    corner points.
   if (shown.fills) drawFills(p);
+  std::vector<drawing::Label> axisLabels = drawAxes(p);
   drawLines(p, shown.planeLine);
   drawDots(p);
   // 2. The orientation mark and the hint, whose places the names keep clear
@@ -588,10 +530,20 @@ drawing::List drawScene(const Scene& scene, const View& view, const Shown& shown
     }
   }
   taken.push_back(drawOrientationMark(p));
-  if (shown.hint) taken.push_back(drawHint(p));
-  // 3. The names, and the help over everything.
+  if (shown.hint || shown.turnHint) taken.push_back(drawHint(p, shown.turnHint));
+  // 3. The names; then the axes' letters and numbers where they leave room,
+  //    and the help over everything.
   if (shown.labels) drawNames(p, taken);
-  if (shown.help) drawHelp(p, shown.quitKey);
+  for (const drawing::Label& label : axisLabels) {
+    const Box box = haloBox(label);
+    if (!box.within(p.picture)) continue;
+    if (std::any_of(taken.begin(), taken.end(), [&box](const Box& b) { return box.meets(b); })) {
+      continue;
+    }
+    taken.push_back(box);
+    p.list.marks.push_back(label);
+  }
+  if (shown.help) drawHelp(p, shown);
   return std::move(p.list);
 }
 
@@ -626,44 +578,4 @@ double textWidth(const std::string& text, double height) {
     }
   }
   return width * height;
-}
-
-View firstView(int width, int height) {
-  View view;
-  view.width = std::max(1, width);
-  view.height = std::max(1, height);
-  return view;
-}
-
-View panBy(View view, int dx, int dy) {
-  view.panX += dx;
-  view.panY += dy;
-  return view;
-}
-
-double dragDegrees(const View& view, double pixels) {
-  return pixels / (view.width + 1) * 180.0;
-}
-
-View spinBy(View view, int dx, int dy) {
-  // In double: the squares of two window distances can pass the int range.
-  double degrees = dragDegrees(view, std::hypot(static_cast<double>(dx), static_cast<double>(dy)));
-  if (dx > 0) degrees = -degrees;
-  return turned(view, rotationAbout(2, degrees));
-}
-
-View turnBy(View view, double aboutHorizontal, double aboutVertical) {
-  view = turned(view, rotationAbout(0, aboutHorizontal));
-  return turned(view, rotationAbout(1, aboutVertical));
-}
-
-View zoomBy(View view, double factor) {
-  if (!(factor > 0.0) || !std::isfinite(factor)) return view;
-  // The figure's centre stays where it is; only the scale about it changes.
-  view.zoom = std::clamp(view.zoom * factor, kSmallestZoom, kLargestZoom);
-  return view;
-}
-
-double dragZoom(int dy) {
-  return std::exp(dy / 2100.0);
 }

@@ -16,7 +16,8 @@ struct View {
   int width = 1024;
   int height = 700;
   // The turn: row i is the picture's axis i (0 right, 1 up, 2 towards the
-  // viewer) in scene coordinates. At first the view looks down the z axis.
+  // viewer) in scene coordinates; as set here, the view from above (down the
+  // z axis, y up). firstView gives the view a figure is first shown in.
   std::array<double, 9> turn{1, 0, 0, 0, 1, 0, 0, 0, 1};
   double zoom = 1.0;  // times the first view's scale
   double panX = 0.0;  // pixels the figure's centre has moved from the
@@ -30,8 +31,19 @@ struct Shown {
   bool fills = true;       // T: the faces filled
   bool help = false;       // H: the help box
   bool hint = true;        // "H: pomoc" in the top right corner (the window's, not a file's)
-  bool quitKey = true;     // "Q ili Esc: kraj" in the help: a window ends, a web page does not
+  bool turnHint =
+      false;            // the window's line at the bottom on turning in space, until the first turn
+  bool quitKey = true;  // "Q ili Esc: kraj" in the help: a window ends, a web page does not
+  bool leftDragTurns = false;  // the help as a web page's mouse works: a left drag turns in space
+  bool print = false;          // on white paper, as files are, rather than the screen's cream
 };
+
+// The standard views: the first (the oblique one, or for two triangles in
+// one plane the view straight at it), the oblique view of a solid-geometry
+// textbook (z up, y to the right, x towards the viewer, seen from 25 degrees
+// above), from above (down the z axis, y up), from the front (along the x
+// axis, z up) and from the side (along the y axis, z up).
+enum class Standpoint { First, Oblique, Top, Front, Side };
 
 namespace drawing {
 
@@ -99,11 +111,15 @@ struct Frame {
 };
 
 // The first view frames the figure (the scene's faces; the whole scene when
-// it has none) so that its box, seen down the z axis, takes three quarters
-// of the picture's smaller side, whatever its size.
+// it has none) on its bounding sphere about the centre of its box: the
+// sphere's diameter takes nine tenths of the picture's smaller side, so that
+// no turn at this zoom moves a corner out of the picture.
 //
 //   Frame frame = frameOf(scene, view.width, view.height);
 Frame frameOf(const Scene& scene, int width, int height);
+
+// The radius of that sphere, in scene units (1/2 for a figure that is one point).
+double figureRadius(const Scene& scene);
 
 // Where a point of the scene appears in the picture under the view.
 //
@@ -117,6 +133,16 @@ drawing::Spot project(const Frame& frame, const View& view, const Point& point);
 //   drawing::List list = drawScene(scene, view, Shown{});
 drawing::List drawScene(const Scene& scene, const View& view, const Shown& shown);
 
+// The parts of the segment a-b hidden from the viewer by a face of the scene's
+// two triangles: a point is hidden when the ray from it towards the viewer
+// meets a triangle's inside before it, by more than a millionth of the
+// figure. Each part is a pair of parameters t from 0 (at a) to 1 (at b), in
+// order and apart.
+//
+//   for (auto [from, to] : hiddenParts(scene, view, a1, b1)) ...  // dashed
+std::vector<std::array<double, 2>> hiddenParts(const Scene& scene, const View& view, const Point& a,
+                                               const Point& b);
+
 // The width that a text of the given capital height may take: every painter
 // keeps to it.
 //
@@ -128,10 +154,16 @@ double textWidth(const std::string& text, double height);
 inline constexpr double kKeyTurnDegrees = 5.0;  // per arrow key
 inline constexpr double kKeyZoom = 1.25;        // per + key; - divides by it
 
-// The first view of a picture of this size: no turn, pan or zoom.
+// The first view of the figure in a picture of this size: no pan or zoom,
+// turned as the first standpoint shows it.
 //
 //   View view = firstView(1024, 700);
-View firstView(int width, int height);
+View firstView(int width, int height, const Scene& figure = scene);
+
+// The view from a standpoint, with no pan or zoom, at the view's size.
+//
+//   view = viewFrom(view, Standpoint::Top);  // the key 1
+View viewFrom(View view, Standpoint standpoint, const Scene& figure = scene);
 
 // A left drag by (dx, dy) pixels: the figure follows the pointer.
 View panBy(View view, int dx, int dy);

@@ -2,13 +2,13 @@
 #include "picture.h"
 
 #include <cairo-pdf.h>
-#include <cairo-svg.h>
 #include <cairo.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -69,19 +69,27 @@ void paint(cairo_t* cr, const drawing::Dot& dot) {
   cairo_fill(cr);
 }
 
-// The font at the label's height (of a capital), or smaller where the text
-// would run wider than the list allows; the halo first, then the letters.
-void paint(cairo_t* cr, const drawing::Label& label, const Rgb& halo) {
+// The font's size for the label: a capital as tall as the label's height,
+// or smaller where the text would run wider than the list allows; 0 where
+// the font has no capital.
+double fontSize(cairo_t* cr, const drawing::Label& label) {
   cairo_select_font_face(cr, kFontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, 100.0);
   cairo_text_extents_t capital, whole;
   cairo_text_extents(cr, "H", &capital);
   cairo_text_extents(cr, label.text.c_str(), &whole);
-  if (!(-capital.y_bearing > 0.0)) return;
+  if (!(-capital.y_bearing > 0.0)) return 0.0;
   double size = 100.0 * label.height / -capital.y_bearing;
   if (whole.x_advance * size / 100.0 > label.width && whole.x_advance > 0.0) {
     size = 100.0 * label.width / whole.x_advance;
   }
+  return size;
+}
+
+// The halo first, then the letters.
+void paint(cairo_t* cr, const drawing::Label& label, const Rgb& halo) {
+  const double size = fontSize(cr, label);
+  if (size <= 0.0) return;
   cairo_set_font_size(cr, size);
   cairo_move_to(cr, label.at.x, label.at.y);
   cairo_text_path(cr, label.text.c_str());
@@ -108,14 +116,21 @@ cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned in
   return CAIRO_STATUS_WRITE_ERROR;
 }
 
-// Paints the first view of a picture width x height on the surface and
-// finishes it; a PNG is written from its pixels. Returns cairo's status.
-cairo_status_t paintFirstView(cairo_surface_t* surface, const Scene& scene, int width, int height,
-                              Format format, Sink* sink) {
+// The picture of a file: the view from the standpoint, without the window's
+// hints, on paper unless the screen's background is asked for.
+drawing::List listOf(const Scene& scene, int width, int height, const PictureLook& look) {
   Shown shown;
   shown.hint = false;  // the window's "H: pomoc" belongs to the window
+  shown.print = !look.screenBackground;
+  return drawScene(scene, viewFrom(firstView(width, height, scene), look.standpoint, scene), shown);
+}
+
+// Paints the list on the surface and finishes it; a PNG is written from its
+// pixels. Returns cairo's status.
+cairo_status_t paintList(cairo_surface_t* surface, const drawing::List& list, Format format,
+                         Sink* sink) {
   cairo_t* cr = cairo_create(surface);
-  paintOnCairo(cr, drawScene(scene, firstView(width, height), shown));
+  paintOnCairo(cr, list);
   cairo_status_t status = cairo_status(cr);
   cairo_destroy(cr);
   if (status == CAIRO_STATUS_SUCCESS && format == Format::Png) {
@@ -166,7 +181,7 @@ void paintOnCairo(void* context, const drawing::List& list) {
   }
 }
 
-std::string writePicture(const Scene& scene, const std::string& path) {
+std::string writePicture(const Scene& scene, const std::string& path, const PictureLook& look) {
   // 1. The format from the name, before anything is written.
   const Format format = formatOf(path);
   if (path.empty()) {
@@ -186,20 +201,21 @@ std::string writePicture(const Scene& scene, const std::string& path) {
   if (file == nullptr) return failed(whyNotWritten(errno));
   Sink sink{file, 0};
 
-  // 2. The surface of the format, writing through the file.
-  cairo_surface_t* surface = nullptr;
-  int width = kPngWidth, height = kPngHeight;
-  if (format == Format::Png) {
-    surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-  } else if (format == Format::Svg) {
-    width = kSvgWidth, height = kSvgHeight;
-    surface = cairo_svg_surface_create_for_stream(writeToFile, &sink, width, height);
-    cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);  // shown 800 x 600
+  // 2. The surface of the format, writing through the file; an SVG is
+  //    written as text.
+  cairo_status_t status = CAIRO_STATUS_SUCCESS;
+  if (format == Format::Svg) {
+    const std::string svg = svgOf(listOf(scene, kSvgWidth, kSvgHeight, look));
+    status = writeToFile(&sink, reinterpret_cast<const unsigned char*>(svg.data()),
+                         static_cast<unsigned int>(svg.size()));
+  } else if (format == Format::Png) {
+    status = paintList(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPngWidth, kPngHeight),
+                       listOf(scene, kPngWidth, kPngHeight, look), format, &sink);
   } else {
-    width = static_cast<int>(kA4Long), height = static_cast<int>(kA4Short);
-    surface = cairo_pdf_surface_create_for_stream(writeToFile, &sink, kA4Long, kA4Short);
+    status = paintList(cairo_pdf_surface_create_for_stream(writeToFile, &sink, kA4Long, kA4Short),
+                       listOf(scene, static_cast<int>(kA4Long), static_cast<int>(kA4Short), look),
+                       format, &sink);
   }
-  const cairo_status_t status = paintFirstView(surface, scene, width, height, format, &sink);
   int error = sink.error;
 
   // 3. Everything must have reached the disk before the file takes the name.
@@ -212,4 +228,66 @@ std::string writePicture(const Scene& scene, const std::string& path) {
     return failed(whyNotWritten(error != 0 ? error : EIO));
   }
   return failed(cairo_status_to_string(status));
+}
+
+std::string svgOf(const drawing::List& list) {
+  const auto number = [](double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", std::isfinite(value) ? value : 0.0);
+    return std::string(text);
+  };
+  const auto colour = [](const Rgb& rgb) {
+    const auto byte = [](float part) { return std::to_string(std::lround(part * 255.0f)); };
+    return "rgb(" + byte(rgb.red) + "," + byte(rgb.green) + "," + byte(rgb.blue) + ")";
+  };
+  const auto escaped = [](const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+      out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string(1, c);
+    }
+    return out;
+  };
+  // The font sizes as the PNG and the PDF have them, measured with cairo.
+  cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+  cairo_t* cr = cairo_create(scratch);
+  const std::string width = std::to_string(list.width), height = std::to_string(list.height);
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+      width + "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " + height + "\">\n";
+  svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" +
+         colour(list.background) + "\"/>\n";
+  for (const drawing::Mark& mark : list.marks) {
+    if (const auto* polygon = std::get_if<drawing::Polygon>(&mark)) {
+      svg += "<polygon points=\"";
+      for (const drawing::Spot& s : polygon->corners) svg += number(s.x) + "," + number(s.y) + " ";
+      svg += "\" fill=\"" + colour(polygon->color) + "\" fill-opacity=\"" +
+             number(polygon->opacity) + "\"/>\n";
+    } else if (const auto* line = std::get_if<drawing::Line>(&mark)) {
+      svg += "<line x1=\"" + number(line->from.x) + "\" y1=\"" + number(line->from.y) + "\" x2=\"" +
+             number(line->to.x) + "\" y2=\"" + number(line->to.y) + "\" stroke=\"" +
+             colour(line->color) + "\" stroke-width=\"" + number(line->width) +
+             "\" stroke-linecap=\"round\"";
+      if (line->dash > 0.0) svg += " stroke-dasharray=\"" + number(line->dash) + "\"";
+      svg += "/>\n";
+    } else if (const auto* dot = std::get_if<drawing::Dot>(&mark)) {
+      svg += "<circle cx=\"" + number(dot->centre.x) + "\" cy=\"" + number(dot->centre.y) +
+             "\" r=\"" + number(dot->radius) + "\" fill=\"" + colour(dot->color) + "\"/>\n";
+    } else if (const auto* label = std::get_if<drawing::Label>(&mark)) {
+      const double size = fontSize(cr, *label);
+      if (size <= 0.0) continue;
+      svg += "<text x=\"" + number(label->at.x) + "\" y=\"" + number(label->at.y) +
+             "\" font-family=\"DejaVu Sans, sans-serif\" font-size=\"" + number(size) +
+             "\" fill=\"" + colour(label->color) + "\"";
+      if (label->halo) {
+        svg += " stroke=\"" + colour(list.halo) + "\" stroke-width=\"" +
+               number(kHaloWidth * label->height) +
+               "\" stroke-linejoin=\"round\" paint-order=\"stroke\"";
+      }
+      svg += ">" + escaped(label->text) + "</text>\n";
+    }
+  }
+  cairo_destroy(cr);
+  cairo_surface_destroy(scratch);
+  return svg + "</svg>\n";
 }

@@ -35,6 +35,8 @@ constexpr int kFirstWidth = 1024;
 constexpr int kFirstHeight = 700;
 constexpr int kSamples = 4;  // multisampling, where the display offers it
 constexpr unsigned char kEscape = 27;
+constexpr int kWheelAway = 3;  // GLUT reports the wheel's notches as buttons 3 and 4
+constexpr int kWheelTowards = 4;
 
 // The window's title in UTF-8 as well, for the letters beyond Latin-1 that
 // the toolkit's title cannot carry (window managers show this one).
@@ -99,6 +101,7 @@ void setUpViewer(int* argc, char** argv) {
   glutCreateWindow(title);
   setTitle(title);
   view = firstView(kFirstWidth, kFirstHeight);
+  shown.turnHint = true;  // until the first turn in space
 
   // No idle callback: the picture changes only with these events, so it is
   // drawn only after them and when the window is exposed.
@@ -144,6 +147,7 @@ void reshape(int width, int height) {
   if (height == 0) height = 1;
   glViewport(0, 0, width, height);
   view = firstView(width, height);
+  shown.turnHint = true;
 }
 
 void mouse(int button, int state, int x, int y, bool shift) {
@@ -164,7 +168,13 @@ void mouse(int button, int state, int x, int y, bool shift) {
         rightDown = true;
         turnInSpace = shift;
         break;
-      default:  // the wheel (3 and 4) and extra buttons hold nothing
+      case kWheelAway:  // a notch away from the user zooms in, as + does
+        view = zoomBy(view, kKeyZoom);
+        break;
+      case kWheelTowards:
+        view = zoomBy(view, 1.0 / kKeyZoom);
+        break;
+      default:  // extra buttons hold nothing
         break;
     }
   }
@@ -183,8 +193,10 @@ void motion(int x, int y) {
   } else if (rightDown && turnInSpace) {
     // Up turns the top away, right turns the front to the right.
     view = turnBy(view, dragDegrees(view, dy), dragDegrees(view, dx));
+    shown.turnHint = false;
   } else if (rightDown) {
     view = spinBy(view, dx, dy);
+    shown.turnHint = false;
   } else {
     return;
   }
@@ -204,6 +216,16 @@ void keyboard(unsigned char key, int, int) {
       break;
     case 'f':
       view = firstView(view.width, view.height);
+      shown.turnHint = true;  // the picture as it first was
+      break;
+    case '1':
+      view = viewFrom(view, Standpoint::Top);
+      break;
+    case '2':
+      view = viewFrom(view, Standpoint::Front);
+      break;
+    case '3':
+      view = viewFrom(view, Standpoint::Side);
       break;
     case 'l':
       shown.labels = !shown.labels;
@@ -231,6 +253,9 @@ void keyboard(unsigned char key, int, int) {
 }
 
 void special(int key, int, int) {
+  if (key == GLUT_KEY_UP || key == GLUT_KEY_DOWN || key == GLUT_KEY_LEFT || key == GLUT_KEY_RIGHT) {
+    shown.turnHint = false;
+  }
   switch (key) {
     case GLUT_KEY_UP:  // the top turns away, as with a drag upwards
       view = turnBy(view, -kKeyTurnDegrees, 0.0);
@@ -246,6 +271,7 @@ void special(int key, int, int) {
       break;
     case GLUT_KEY_HOME:
       view = firstView(view.width, view.height);
+      shown.turnHint = true;
       break;
     case GLUT_KEY_F11:
       glutFullScreenToggle();  // the new size comes back through reshape

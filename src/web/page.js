@@ -354,7 +354,7 @@ var trikros = (function () {
   // ---- The picture ----------------------------------------------------------
 
   var painters = {
-    polygon: function (m) {
+    polygon: function (context, m) {
       context.beginPath();
       for (var i = 3; i + 1 < m.length; i += 2) context.lineTo(m[i], m[i + 1]);
       context.closePath();
@@ -363,7 +363,7 @@ var trikros = (function () {
       context.fill();
       context.globalAlpha = 1;
     },
-    line: function (m) {
+    line: function (context, m) {
       context.beginPath();
       context.moveTo(m[4], m[5]);
       context.lineTo(m[6], m[7]);
@@ -373,7 +373,7 @@ var trikros = (function () {
       context.stroke();
       context.setLineDash([]);
     },
-    dot: function (m) {
+    dot: function (context, m) {
       context.beginPath();
       context.arc(m[3], m[4], m[2], 0, 2 * Math.PI);
       context.fillStyle = m[1];
@@ -381,7 +381,7 @@ var trikros = (function () {
     },
     // The font at the label's capital height, smaller where the text would
     // run wider than the list allows; the halo first, then the letters.
-    label: function (m, list) {
+    label: function (context, m, list) {
       var size = m[3] / capitalShare;
       context.font = size + 'px ' + font;
       var width = context.measureText(m[7]).width;
@@ -397,18 +397,23 @@ var trikros = (function () {
     },
   };
 
+  // Paints the list on a canvas's context, scaled to the canvas's pixels.
+  function paintList(target, list) {
+    var ratio = target.canvas.width / list.width;
+    target.setTransform(ratio, 0, 0, ratio, 0, 0);
+    target.fillStyle = list.background;
+    target.fillRect(0, 0, list.width, list.height);
+    target.lineCap = 'round';
+    list.marks.forEach(function (mark) {
+      painters[mark[0]](target, mark, list);
+    });
+  }
+
   function paint() {
     drawPending = false;
     var started = performance.now();
     var list = JSON.parse(call('trikros_draw', 'string'));
-    var ratio = canvas.width / list.width;
-    context.setTransform(ratio, 0, 0, ratio, 0, 0);
-    context.fillStyle = list.background;
-    context.fillRect(0, 0, list.width, list.height);
-    context.lineCap = 'round';
-    list.marks.forEach(function (mark) {
-      painters[mark[0]](mark, list);
-    });
+    paintList(context, list);
     if (noPicture) paintReason(list);
     timings.paints.push(performance.now() - started);
     if (timings.paints.length > 500) timings.paints.shift();
@@ -461,7 +466,13 @@ var trikros = (function () {
     };
     var name = 'trikros-' + now.getFullYear() + two(now.getMonth() + 1) + two(now.getDate()) +
       '-' + two(now.getHours()) + two(now.getMinutes()) + two(now.getSeconds()) + '.png';
-    canvas.toBlob(function (blob) {
+    // The view on the screen, drawn anew for the file: 1600 x 1200 on white, without the hint.
+    var list = JSON.parse(call('trikros_draw_file', 'string'));
+    var file = document.createElement('canvas');
+    file.width = list.width;
+    file.height = list.height;
+    paintList(file.getContext('2d'), list);
+    file.toBlob(function (blob) {
       var link = document.createElement('a');
       link.href = URL.createObjectURL(blob);
       link.download = name;
@@ -476,12 +487,10 @@ var trikros = (function () {
 
   // ---- Gestures ---------------------------------------------------------------
 
-  // Mouse drags as in the window: left pans, right spins, Shift + right turns
-  // in space, middle (or left and right together) zooms. One finger turns in
-  // space, two fingers pinch to zoom.
+  // A left drag turns in space, as one finger does; Shift + drag or a right drag pans; a
+  // middle drag (or left and right together) zooms; two fingers pinch to zoom.
   var pointers = new Map();
   var last = null; // where the drag's last step ended
-  var shiftTurn = false;
   var spread = 0; // the two fingers' distance at the last step
 
   function fingerSpread() {
@@ -494,7 +503,6 @@ var trikros = (function () {
     canvas.setPointerCapture(event.pointerId);
     pointers.set(event.pointerId, {x: event.clientX, y: event.clientY});
     last = {x: event.clientX, y: event.clientY};
-    if (event.button === 2) shiftTurn = event.shiftKey;
     if (pointers.size === 2) spread = fingerSpread();
     event.preventDefault();
   }
@@ -502,7 +510,6 @@ var trikros = (function () {
   function onPointerMove(event) {
     if (!pointers.has(event.pointerId)) return;
     pointers.set(event.pointerId, {x: event.clientX, y: event.clientY});
-    if (event.button === 2) shiftTurn = event.shiftKey; // the right button pressed during a drag
     if (event.pointerType === 'touch' && pointers.size >= 2) {
       var now = fingerSpread();
       if (spread > 0 && now > 0) call('trikros_zoom', null, ['number'], [now / spread]);
@@ -520,10 +527,10 @@ var trikros = (function () {
       call('trikros_turn', null, types, both);
     } else if (buttons & 4 || (buttons & 1 && buttons & 2)) {
       call('trikros_zoom_drag', null, ['number'], [dy]);
-    } else if (buttons & 1) {
+    } else if ((buttons & 1 && event.shiftKey) || buttons & 2) {
       call('trikros_pan', null, types, both);
-    } else if (buttons & 2) {
-      call(shiftTurn ? 'trikros_turn' : 'trikros_spin', null, types, both);
+    } else if (buttons & 1) {
+      call('trikros_turn', null, types, both);
     } else {
       return;
     }

@@ -28,10 +28,11 @@ namespace {
 
 using Json = nlohmann::json;
 
-View view = firstView(800, 600);
+View view;  // framed for the picture by trikros_resize
 Shown shown = [] {
   Shown s;
-  s.quitKey = false;  // a page is closed by the browser, not by a key
+  s.quitKey = false;       // a page is closed by the browser, not by a key
+  s.leftDragTurns = true;  // a page's left drag turns, as one finger does
   return s;
 }();
 std::string reply;  // the text last returned
@@ -40,6 +41,8 @@ const char* answered(std::string text) {
   reply = std::move(text);
   return reply.c_str();
 }
+
+constexpr int kFileWidth = 1600, kFileHeight = 1200;  // as --slika writes a PNG
 
 const char* answeredJson(const Json& json) {
   // Bytes that are not UTF-8 (a field may hold anything) are replaced, not refused.
@@ -85,6 +88,18 @@ Json markJson(const drawing::Mark& mark) {
         }
       },
       mark);
+}
+
+// The list as the page paints it:
+//   {"width": w, "height": h, "background": colour, "halo": colour, "marks": [...]}
+const char* listJson(const drawing::List& list) {
+  Json marks = Json::array();
+  for (const drawing::Mark& mark : list.marks) marks.push_back(markJson(mark));
+  return answeredJson(Json{{"width", list.width},
+                           {"height", list.height},
+                           {"background", colour(list.background)},
+                           {"halo", colour(list.halo)},
+                           {"marks", marks}});
 }
 
 // Where the console trims: the blanks around a word.
@@ -211,7 +226,6 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
   }
   // 2. The answer and its scene, as every program builds them.
   scene = Scene{};
-  view = firstView(view.width, view.height);
   std::string notes, report, explanation = "\n" + std::string(_(kIncompleteTask)) + "\n";
   Intersection intersection;
   Json exactAnswer = nullptr;
@@ -236,6 +250,7 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
     exactAnswer = {{"heading", _(kHeadings[std::clamp(worked.count, 0, 6)])},
                    {"corners", corners}};
   }
+  view = firstView(view.width, view.height);  // again: the first view depends on the figure
   return answeredJson(Json{{"complaints", complaints},
                        {"words", taken},
                        {"notes", notes},
@@ -279,10 +294,10 @@ EMSCRIPTEN_KEEPALIVE void trikros_resize(int width, int height) {
   view = firstView(width, height);
 }
 
-// The gestures, as the window's mouse makes them: a left drag pans, a right
-// drag spins about the line of sight, Shift + right drag (or one finger)
-// turns in space, a middle drag zooms; a wheel's notches and a pinch's factor
-// zoom about the figure's centre.
+// The gestures: a left drag (or one finger) turns in space, Shift + drag or a
+// right drag pans, a middle drag zooms; a wheel's notches and a pinch's
+// factor zoom about the figure's centre. trikros_spin turns about the line
+// of sight, as the window's right drag does.
 EMSCRIPTEN_KEEPALIVE void trikros_pan(int dx, int dy) {
   view = panBy(view, dx, dy);
 }
@@ -305,7 +320,7 @@ EMSCRIPTEN_KEEPALIVE void trikros_wheel(double notches) {
 }
 
 // A key as the browser names it (KeyboardEvent.key): the window's keys
-// arrows, + - F Home L P T H. Returns 1 when the picture changed.
+// arrows, + - 1 2 3 F Home L P T H. Returns 1 when the picture changed.
 //
 //   if (Module.ccall('trikros_key', 'number', ['string'], [event.key])) paintSoon();
 EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
@@ -316,6 +331,10 @@ EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
     view = zoomBy(view, 1.0 / kKeyZoom);
   } else if (k == "f" || k == "F" || k == "Home") {
     view = firstView(view.width, view.height);
+  } else if (k == "1" || k == "2" || k == "3") {  // from above, the front, the side
+    view = viewFrom(view, k == "1"   ? Standpoint::Top
+                          : k == "2" ? Standpoint::Front
+                                     : Standpoint::Side);
   } else if (k == "l" || k == "L") {
     shown.labels = !shown.labels;
   } else if (k == "p" || k == "P") {
@@ -344,14 +363,24 @@ EMSCRIPTEN_KEEPALIVE int trikros_key(const char* key) {
 //
 //   const list = JSON.parse(Module.ccall('trikros_draw', 'string', [], []));
 EMSCRIPTEN_KEEPALIVE const char* trikros_draw() {
-  const drawing::List list = drawScene(scene, view, shown);
-  Json marks = Json::array();
-  for (const drawing::Mark& mark : list.marks) marks.push_back(markJson(mark));
-  return answeredJson(Json{{"width", list.width},
-                       {"height", list.height},
-                       {"background", colour(list.background)},
-                       {"halo", colour(list.halo)},
-                       {"marks", marks}});
+  return listJson(drawScene(scene, view, shown));
+}
+
+// The picture as Sacuvaj sliku saves it: the current view at 1600 x 1200, on
+// white paper, without the hint; the same JSON as trikros_draw.
+EMSCRIPTEN_KEEPALIVE const char* trikros_draw_file() {
+  View large = view;
+  large.width = kFileWidth;
+  large.height = kFileHeight;
+  // The figure is framed on the smaller side: a pan grows with it.
+  const double grown = static_cast<double>(std::min(kFileWidth, kFileHeight)) /
+                       std::max(1, std::min(view.width, view.height));
+  large.panX *= grown;
+  large.panY *= grown;
+  Shown onPaper = shown;
+  onPaper.hint = onPaper.help = false;
+  onPaper.print = true;
+  return listJson(drawScene(scene, large, onPaper));
 }
 
 // ---- The page's words, in its language --------------------------------------
@@ -399,10 +428,10 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_page_texts() {
       {"sakrijObjasnjenje", _("Sakrij objasnjenje")},
       {"sacuvaj", _("Sacuvaj sliku")},
       {"pocetni", _("Pocetni pogled (F)")},
-      {"pomoc", _("Levi taster misa pomera sliku, desni je okrece oko pravca pogleda, Shift + "
-                  "desni (ili prevlacenje jednim prstom) okrece u prostoru; tocak misa i dva "
-                  "prsta uvelicavaju. Tasteri (dok je slika izabrana): strelice, + i -, F, L, "
-                  "P, T, H (pomoc), S (cuvanje slike).")},
+      {"pomoc", _("Levi taster misa (ili prevlacenje jednim prstom) okrece sliku u prostoru, "
+                  "Shift + levi ili desni taster je pomera; tocak misa i dva prsta uvelicavaju. "
+                  "Tasteri (dok je slika izabrana): strelice, + i -, 1, 2, 3 (pogled odozgo, "
+                  "spreda, sa strane), F, L, P, T, H (pomoc), S (cuvanje slike).")},
       {"jezik", _("Jezik")},
       {"naslov", _("Vezba")},
       {"vrstaZadatka", _("Vrsta zadatka:")},
@@ -446,8 +475,8 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_new_task(const char* kind, double seed)
     putNumber(task, i, readNumberWord(words[static_cast<std::size_t>(i)]).number);
   }
   scene = Scene{};
-  view = firstView(view.width, view.height);
   addTaskScene(task);
+  view = firstView(view.width, view.height);
   return answeredJson(
       Json{{"fields", words},
            {"about", formatted(_("Novi zadatak (seme %s) je u poljima iznad: odredite presek "

@@ -360,6 +360,12 @@ TEST(Console, UnknownOptionsAndSecondFilesAreRefused) {
        "resava sa trikros ZADATAK); uputstvo daje: trikros --help\n"},
       {"trikros-case03", "--zadatak",
        "Greska: nepoznata opcija \"--zadatak\"; uputstvo daje: trikros-case03 --help\n"},
+      {"trikros", "--slika s.png --pogled gore",
+       "Greska: opcija \"--pogled\" trazi kosi, odozgo, spreda ili sa-strane; uputstvo daje: "
+       "trikros --help\n"},
+      {"trikros-case03", "--pozadina ekran",
+       "Greska: opcije \"--pogled\" i \"--pozadina\" idu samo uz --slika; uputstvo daje: "
+       "trikros-case03 --help\n"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.arguments);

@@ -23,3 +23,13 @@ std::vector<std::pair<std::string, std::array<Point, 6>>> generatedPairs() {
   }
   return pairs;
 }
+
+// Pairs in space and pairs sharing an edge, at scale 6, for the depth rows.
+std::vector<std::array<Point, 6>> pairsForDepth(int each) {
+  std::vector<std::array<Point, 6>> pairs;
+  for (const Distribution distribution : {Distribution::Space, Distribution::SharedEdge}) {
+    PairSource source(distribution, Grid{1, 6}, 25);
+    for (int i = 0; i < each; ++i) pairs.push_back(source.next().floats());
+  }
+  return pairs;
+}

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -51,14 +54,28 @@ TEST_P(Slika, WritesTheFileOrSaysWhyNot) {
     const xharness::Image image = xharness::pictureFile(path);
     EXPECT_EQ(image.width, 1600);
     EXPECT_EQ(image.height, 1200);
-    for (const Color color : {Color{255, 0, 0}, Color{0, 0, 255}, Color{204, 0, 204},
-                              Color{0, 0, 0}, Color{230, 230, 204}}) {
-      EXPECT_GT(image.count(color), 100) << color;
+    // On white paper; the intersection's dark red, the triangles' edges and
+    // the axes each stand apart in grey (by a tenth of the scale at least).
+    const Color edges[] = {Color{179, 0, 0}, Color{0, 0, 255}, Color{204, 0, 204}, Color{0, 0, 0}};
+    for (const Color color : edges) EXPECT_GT(image.count(color), 100) << color;
+    EXPECT_EQ(image.at(0, 0), (Color{255, 255, 255}));
+    EXPECT_EQ(image.at(1599, 1199), (Color{255, 255, 255}));
+    const auto grey = [](Color c) { return 0.299 * c.red + 0.587 * c.green + 0.114 * c.blue; };
+    for (const Color other : {edges[1], edges[2], edges[3]}) {
+      EXPECT_GT(std::fabs(grey(edges[0]) - grey(other)), 20.0) << other;
     }
   } else if (path.substr(path.size() - 4) == ".SVG") {
     const xharness::Exit parsed = xharness::run({"xmllint", "--xpath", "name(/*)", path});
     EXPECT_EQ(parsed.code, 0) << parsed.errors;
     EXPECT_EQ(parsed.output, "svg\n");
+    // The names are text that a drawing program can edit.
+    std::ifstream file(path);
+    const std::string svg((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (const char* name : {"a1", "b1", "c1", "a2", "b2", "c2", "M", "S"}) {
+      EXPECT_TRUE(svg.find(std::string(">") + name + "</text>") != std::string::npos ||
+                  svg.find(std::string(">") + name + ",</text>") != std::string::npos)
+          << name;
+    }
   } else {
     // One A4 page in landscape, 842 x 595 points at 72 dots an inch.
     const xharness::Exit shown =
@@ -66,8 +83,8 @@ TEST_P(Slika, WritesTheFileOrSaysWhyNot) {
     EXPECT_EQ(shown.code, 0) << shown.errors;
     const xharness::Image page = xharness::pictureFile(path + ".png");
     EXPECT_EQ(page.width, 842);
-    EXPECT_NEAR(page.height, 595, 1);  // 595.28 points
-    EXPECT_GT(page.count(Color{255, 0, 0}), 100);
+    EXPECT_NEAR(page.height, 595, 1);              // 595.28 points
+    EXPECT_GT(page.count(Color{178, 0, 0}), 100);  // the intersection, in print's dark red
   }
   std::filesystem::remove_all(folder);
 }
@@ -81,6 +98,29 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"slika", 2, "Greska: slika '"},         // se zavrsava sa .png, .svg ili .pdf.
         Row{"nema/slika.png", 2, "Greska: slika '"}, Row{"", 2, "Greska: slika '"}),
     [](const ::testing::TestParamInfo<Row>& info) { return "row" + std::to_string(info.index); });
+
+// --pozadina ekran keeps the screen's cream; --pogled chooses the view, and
+// only with --slika.
+TEST(Picture, TheBackgroundAndTheViewAreChosen) {
+  const std::string path = "/tmp/trikros-pozadina-" + std::to_string(getpid()) + ".png";
+  const xharness::Exit run =
+      xharness::run({"env", "-u", "DISPLAY", TRIKROS_PROGRAM_DIR "/trikros-case10", "--slika", path,
+                     "--pozadina", "ekran", "--pogled", "spreda"});
+  EXPECT_EQ(run.code, 0) << run.errors;
+  const xharness::Image image = xharness::pictureFile(path);
+  EXPECT_EQ(image.at(0, 0), (Color{230, 230, 204}));
+  EXPECT_EQ(image.count(Color{167, 87, 164}), 0);  // the hexagon seen edge-on has no fill
+  std::filesystem::remove(path);
+  for (const auto& arguments : {std::vector<std::string>{"--slika", path, "--pogled", "gore"},
+                                std::vector<std::string>{"--pogled", "odozgo"}}) {
+    std::vector<std::string> command{"env", "-u", "DISPLAY", TRIKROS_PROGRAM_DIR "/trikros-case10"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    const xharness::Exit refused = xharness::run(command);
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_EQ(refused.errors.rfind("Greska: opcij", 0), 0u) << refused.errors;
+    EXPECT_FALSE(std::filesystem::exists(path));
+  }
+}
 
 TEST(Picture, TheReasonIsSaidInSerbian) {
   EXPECT_EQ(writePicture(Scene{}, "x.jpg"),

@@ -170,18 +170,23 @@ INSTANTIATE_TEST_SUITE_P(Viewer, PressOfButton,
                          ::testing::Values(ButtonFlags{kLeft, true, false, false},
                                            ButtonFlags{kMiddle, false, true, false},
                                            ButtonFlags{kRight, false, false, true},
-                                           // The wheel and any other number hold nothing.
-                                           ButtonFlags{kWheelUp, false, false, false},
-                                           ButtonFlags{kWheelDown, false, false, false},
+                                           // Any other number holds nothing.
+                                           ButtonFlags{5, false, false, false},
                                            ButtonFlags{7, false, false, false},
                                            ButtonFlags{-1, false, false, false},
                                            ButtonFlags{INT_MAX, false, false, false},
                                            ButtonFlags{INT_MIN, false, false, false}));
 
-TEST_F(ViewerTest, WheelPressRequestsARedisplayAndAFollowingMotionDoesNothing) {
+// A notch of the wheel away zooms in as + does, towards the user out as -
+// does; it holds no button, so a following motion does nothing.
+TEST_F(ViewerTest, WheelNotchZoomsAndAFollowingMotionDoesNothing) {
   EXPECT_EQ(redisplaysCausedBy([] { mouse(kWheelUp, kPressed, 200, 200); }), 1);
   EXPECT_EQ(redisplaysCausedBy([] { motion(260, 300); }), 0);
-  EXPECT_EQ(view, firstView(1024, 700));
+  EXPECT_EQ(view, zoomBy(firstView(1024, 700), kKeyZoom));
+  mouse(kWheelDown, kPressed, 200, 200);
+  mouse(kWheelDown, kPressed, 200, 200);
+  EXPECT_EQ(view,
+            zoomBy(zoomBy(zoomBy(firstView(1024, 700), kKeyZoom), 1 / kKeyZoom), 1 / kKeyZoom));
   EXPECT_EQ(lastX, 200);
   EXPECT_EQ(lastY, 200);
 }
@@ -328,6 +333,17 @@ INSTANTIATE_TEST_SUITE_P(
             "F", {}, false, 0, 0, 'F', [](const View& v) { return firstView(v.width, v.height); }},
         Input{
             "f", {}, false, 0, 0, 'f', [](const View& v) { return firstView(v.width, v.height); }},
+        Input{
+            "1", {}, false, 0, 0, '1', [](const View& v) { return viewFrom(v, Standpoint::Top); }},
+        Input{"2",
+              {},
+              false,
+              0,
+              0,
+              '2',
+              [](const View& v) { return viewFrom(v, Standpoint::Front); }},
+        Input{
+            "3", {}, false, 0, 0, '3', [](const View& v) { return viewFrom(v, Standpoint::Side); }},
         Input{"Home",
               {},
               false,
@@ -336,6 +352,22 @@ INSTANTIATE_TEST_SUITE_P(
               -GLUT_KEY_HOME,
               [](const View& v) { return firstView(v.width, v.height); }}),
     [](const ::testing::TestParamInfo<Input>& info) { return std::string(info.param.name); });
+
+// The line on turning in space stays until the first turn, by a key or a
+// drag, and comes back with the first view.
+TEST_F(ViewerTest, TheTurnHintGoesAtTheFirstTurn) {
+  for (void (*turn)() : {+[] { special(GLUT_KEY_LEFT, 0, 0); },
+                         +[] { mouse(kRight, kPressed, 10, 10), motion(20, 10); }}) {
+    shown.turnHint = true;
+    keyboard('+', 0, 0);
+    special(GLUT_KEY_HOME, 0, 0);
+    EXPECT_TRUE(shown.turnHint);
+    turn();
+    EXPECT_FALSE(shown.turnHint);
+    keyboard('f', 0, 0);
+    EXPECT_TRUE(shown.turnHint);
+  }
+}
 
 TEST_F(ViewerTest, LettersSwitchWhatIsShownAndOthersDoNothing) {
   for (const char key : {'l', 'L'}) {
@@ -351,6 +383,7 @@ TEST_F(ViewerTest, LettersSwitchWhatIsShownAndOthersDoNothing) {
   EXPECT_FALSE(shown.fills);
   EXPECT_TRUE(shown.help);
   EXPECT_EQ(redisplaysCausedBy([] { keyboard('x', 0, 0); }), 0);
+  EXPECT_EQ(redisplaysCausedBy([] { keyboard('4', 0, 0); }), 0);  // the standard views are 1 to 3
   EXPECT_EQ(redisplaysCausedBy([] { special(GLUT_KEY_F5, 0, 0); }), 0);
 }
 

@@ -9,6 +9,7 @@ when chosen, as the console does in the same locale, keeping it in the address.
 
 Skipped (status 77) without the page."""
 import io
+import json
 import os
 import pathlib
 import re
@@ -112,13 +113,24 @@ try:
         near = any(sum(abs(p - c) for p, c in zip(pixel, colour)) < 40 for pixel in pixels)
         check(f"{name} pixels on the canvas", near, True)
 
-    # 4. A left drag pans the picture; F brings back the first view.
+    # 4. A left drag turns the picture in space (it does not pan it); F brings back the first
+    #    view. Sacuvaj sliku draws the view at 1600 x 1200 on white, without the hint.
     picture = browser.find_element(By.ID, "platno")
+    draw = lambda name: browser.execute_script(f"return Module.ccall('{name}', 'string', [], [])")
+    browser.execute_script("Module.ccall('trikros_pan', null, ['number', 'number'], [120, 60])")
+    panned = draw("trikros_draw")
+    picture.send_keys("f")
     ActionChains(browser).move_to_element(picture).click_and_hold().move_by_offset(120, 60) \
         .release().perform()
     check("the canvas changed by a drag", canvas() != first, True)
+    check("a left drag does not pan", draw("trikros_draw") != panned, True)
     picture.send_keys("f")
     check("the canvas after F is the first view", canvas() == first, True)
+    saved = json.loads(draw("trikros_draw_file"))
+    check("the saved picture's size and paper", [saved["width"], saved["height"],
+                                                  saved["background"]], [1600, 1200, "rgb(255,255,255)"])
+    check("no hint on the saved picture",
+          [m[7] for m in saved["marks"] if m[0] == "label" and "pomoc" in m[7]], [])
 
     # 5. A decimal comma: the console's complaint beside the field, and no report.
     typed[1] = "3,5"
