@@ -250,7 +250,7 @@ EMSCRIPTEN_KEEPALIVE const char* trikros_answer(const char* fields) {
     exactAnswer = {{"heading", _(kHeadings[std::clamp(worked.count, 0, 6)])},
                    {"corners", corners}};
   }
-  view = firstView(view.width, view.height);  // again: the first view depends on the figure
+  view = firstView(view.width, view.height);  // after the scene: the first view fits the figure
   return answeredJson(Json{{"complaints", complaints},
                        {"words", taken},
                        {"notes", notes},
