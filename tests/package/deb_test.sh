@@ -73,7 +73,8 @@ grep -qx 'Exec=/usr/libexec/trikros/open-page' "$work/root/usr/share/application
   cmp -s "$opened" "$work/root/usr/share/trikros/trikros.html" ||
   fail "the menu entry Trikros does not open the installed page"
 
-# The installed page, opened from the disk with a task in its address, answers it.
+# The installed page, opened from the disk with a task and a language in its address, answers
+# it in that language.
 answer=$(timeout 180 /usr/bin/python3 - "$work/root/usr/share/trikros/trikros.html" "$work/profile" <<'EOF' || true
 import pathlib, sys
 from selenium import webdriver
@@ -85,7 +86,7 @@ for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--user-data
     options.add_argument(argument)
 browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 try:
-    browser.get(pathlib.Path(sys.argv[1]).as_uri() + "#4,5,0,4,1,0,1,5,0,4,3,0,4,6,3,2,3,5")
+    browser.get(pathlib.Path(sys.argv[1]).as_uri() + "#4,5,0,4,1,0,1,5,0,4,3,0,4,6,3,2,3,5&jezik=sr-Cyrl")
     WebDriverWait(browser, 120).until(lambda b: b.execute_script(
         "return document.body.classList.contains('spremno')"))
     print(browser.execute_script("return document.getElementById('izvestaj').textContent"))
@@ -93,7 +94,7 @@ finally:
     browser.quit()
 EOF
 )
-[[ $answer == $'Presek zadatih trouglova je Tacka:\nM (4.000000, 3.000000, 0.000000).' ]] ||
+[[ $answer == $'Пресек задатих троуглова је тачка:\nM (4.000000, 3.000000, 0.000000).' ]] ||
   fail "the installed page does not answer the task in its address: $answer"
 
 # Every error or warning that lintian's default profile finds fails the test;

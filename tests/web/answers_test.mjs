@@ -24,9 +24,9 @@ const check = (what, got, expected) => {
   if (got !== expected) failures.push(`${what}\n  page:   ${JSON.stringify(got)}\n  native: ${JSON.stringify(expected)}`);
 };
 
-// 1. One file within 600 KB.
+// 1. One file within 900 KB (of which the catalogs of its three languages are about 180 KB).
 const html = fs.readFileSync(page, 'utf8');
-if (html.length > 600 * 1024) failures.push(`${page} is ${html.length} bytes, over 600 KB`);
+if (html.length > 900 * 1024) failures.push(`${page} is ${html.length} bytes, over 900 KB`);
 
 // 2. The page's own module script, run as node runs it.
 const script = html.match(/<!-- The computation, compiled to WebAssembly: -->\s*<script>([\s\S]*)<\/script>\s*<\/body>/)[1];
