@@ -552,6 +552,12 @@ double textWidth(const std::string& text, double height) {
   // (DejaVu Sans) and GLUT's stroke font's, so that neither has to shrink.
   double width = 0.0;
   for (const char c : text) {
+    // A letter beyond ASCII (č, ж) counts once, by the first of its bytes.
+    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;
+    if ((static_cast<unsigned char>(c) & 0x80) != 0) {
+      width += 0.95;
+      continue;
+    }
     const auto among = [c](std::string_view letters) {
       return letters.find(c) != std::string_view::npos;
     };

@@ -281,6 +281,14 @@ TEST(Drawing, SizesGrowWithThePicture) {
   }
 }
 
+// A letter beyond ASCII takes the room of one letter, whatever its bytes in UTF-8.
+TEST(Drawing, TextWidthCountsLettersNotBytes) {
+  for (const auto& [text, plain] : {std::pair{"tačka", "tacka"}, std::pair{"тачка", "tacka"},
+                                    std::pair{"помоћ", "pomoc"}}) {
+    EXPECT_NEAR(textWidth(text, 10.0), textWidth(plain, 10.0), 1.0) << text;
+  }
+}
+
 // Far beyond the picture, at a million and zoomed in as far as it goes,
 // every mark stays near the picture and finite.
 TEST(Drawing, MarksStayOnThePictureAtAnyScale) {
