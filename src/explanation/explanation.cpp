@@ -348,26 +348,20 @@ std::vector<std::string> shapeNotes(const ExplanationWords& words,
     const Wide exact[3] = {wide[3 * t], wide[3 * t + 1], wide[3 * t + 2]};
     const int taken = shapeOf(corners, exact, tolerance).corners;
     if (taken >= figures[t].corners) continue;
-    const std::string within = exact::approximately(tolerance);
-    if (taken == 2) {
-      notes.push_back(steps::say(
-          t == 0 ? _("Napomena: program prvi trougao u okviru tolerancije %s uzima kao duz, jer su "
-                     "mu temena skoro na jednoj pravoj; ovde se racuna tacno, sa temenima kako su "
-                     "zadata, pa je to pravi trougao.")
-                 : _("Napomena: program drugi trougao u okviru tolerancije %s uzima kao duz, jer "
-                     "su mu temena skoro na jednoj pravoj; ovde se racuna tacno, sa temenima kako "
-                     "su zadata, pa je to pravi trougao."),
-          within));
-    } else {
-      notes.push_back(steps::say(
-          t == 0 ? _("Napomena: program prvi trougao u okviru tolerancije %s uzima kao tacku, jer "
-                     "su mu temena skoro ista tacka; ovde se racuna tacno, sa temenima kako su "
-                     "zadata.")
-                 : _("Napomena: program drugi trougao u okviru tolerancije %s uzima kao tacku, jer "
-                     "su mu temena skoro ista tacka; ovde se racuna tacno, sa temenima kako su "
-                     "zadata."),
-          within));
-    }
+    // By what the program takes the triangle for (a segment, a point), then which one it is.
+    static const char* const kTakenFor[2][2] = {
+        {N_("Napomena: program prvi trougao u okviru tolerancije %s uzima kao duz, jer su mu "
+            "temena skoro na jednoj pravoj; ovde se racuna tacno, sa temenima kako su zadata, pa "
+            "je to pravi trougao."),
+         N_("Napomena: program drugi trougao u okviru tolerancije %s uzima kao duz, jer su mu "
+            "temena skoro na jednoj pravoj; ovde se racuna tacno, sa temenima kako su zadata, pa "
+            "je to pravi trougao.")},
+        {N_("Napomena: program prvi trougao u okviru tolerancije %s uzima kao tacku, jer su mu "
+            "temena skoro ista tacka; ovde se racuna tacno, sa temenima kako su zadata."),
+         N_("Napomena: program drugi trougao u okviru tolerancije %s uzima kao tacku, jer su mu "
+            "temena skoro ista tacka; ovde se racuna tacno, sa temenima kako su zadata.")}};
+    notes.push_back(
+        steps::say(_(kTakenFor[taken == 2 ? 0 : 1][t]), exact::approximately(tolerance)));
   }
   return notes;
 }
