@@ -126,9 +126,7 @@ var trikros = (function () {
   function fromAddress() {
     var asked = languageInAddress();
     if (asked && asked !== language) useLanguage(asked);
-    var task = location.hash.slice(1).split('&').filter(function (part) {
-      return part.indexOf('jezik=') !== 0;
-    }).join('&');
+    var task = addressWithoutLanguage().join('&');
     if (!task) return false;
     try {
       task = decodeURIComponent(task);
@@ -281,11 +279,16 @@ var trikros = (function () {
     return found && languages.indexOf(found[1]) >= 0 ? found[1] : '';
   }
 
-  // The address with the page's language in place of the one it had.
-  function keepLanguageInAddress() {
-    var rest = location.hash.slice(1).split('&').filter(function (part) {
+  // The parts of the address after '#' but its language.
+  function addressWithoutLanguage() {
+    return location.hash.slice(1).split('&').filter(function (part) {
       return part && part.indexOf('jezik=') !== 0;
     });
+  }
+
+  // The address with the page's language in place of the one it had.
+  function keepLanguageInAddress() {
+    var rest = addressWithoutLanguage();
     try {
       history.replaceState(null, '', '#' + rest.concat(['jezik=' + language]).join('&'));
     } catch (error) {
